@@ -1,0 +1,74 @@
+# Helpers for window tests: source this file from a test_*.sh script.
+# The scripts run under xvfb-run, so DISPLAY is set.
+set -euo pipefail
+
+BUILD_DIR=$(cd "${1:?build folder}" && pwd)
+REPO_DIR=$(pwd)
+export SDL_AUDIODRIVER=dummy
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# Prints the id of the first window whose title is exactly $1, waiting up to 15 s.
+wait_window() {
+    local title=$1 id=""
+    for _ in $(seq 1 150); do
+        id=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | head -n 1 || true)
+        [ -n "$id" ] && { echo "$id"; return 0; }
+        sleep 0.1
+    done
+    return 1
+}
+
+# Gives the window the keyboard focus; keys are then sent without --window.
+focus_window() {
+    xdotool windowfocus --sync "$1" 2>/dev/null || xdotool windowfocus "$1"
+    sleep 0.2
+}
+
+# Holds a key across several frames (down, ~80 ms, up), then lets a few frames pass.
+press() {
+    local key
+    for key in "$@"; do
+        xdotool keydown "$key"
+        sleep 0.08
+        xdotool keyup "$key"
+        sleep 0.15
+    done
+}
+
+# Prints "WIDTHxHEIGHT" of a window.
+window_size() {
+    xdotool getwindowgeometry "$1" | awk '/Geometry:/ {print $2}'
+}
+
+# Waits up to $2 seconds for process $1 to end; prints its exit status.
+wait_exit() {
+    local pid=$1 limit=${2:-10} status
+    for _ in $(seq 1 $((limit * 10))); do
+        if ! kill -0 "$pid" 2>/dev/null; then
+            set +e
+            wait "$pid"
+            status=$?
+            set -e
+            echo "$status"
+            return 0
+        fi
+        sleep 0.1
+    done
+    kill -9 "$pid" 2>/dev/null || true
+    echo "timeout"
+    return 1
+}
+
+# Saves a screenshot of the whole screen (or of window $2) as PNG file $1.
+screenshot() {
+    local out=$1 win=${2:-root}
+    if command -v import >/dev/null 2>&1 && import -version 2>/dev/null | grep -q ImageMagick; then
+        import -window "$win" "$out"
+    else
+        xwd -silent -id "$( [ "$win" = root ] && xwininfo -root | awk '/Window id/ {print $4}' || echo "$win")" > "$out.xwd"
+    fi
+}
