@@ -35,7 +35,9 @@ Sprite::~Sprite() {
     }
 }
 
-void Sprite::draw(int x, int y) { drawFlipped(x, y, SDL_FLIP_NONE); }
+void Sprite::draw(int x, int y) {
+    drawFlipped(x, y, SDL_FLIP_NONE);
+}
 
 void Sprite::draw(int x, int y, int facing) {
     drawFlipped(x, y, facing == 0 ? SDL_FLIP_HORIZONTAL : SDL_FLIP_NONE);

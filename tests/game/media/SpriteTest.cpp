@@ -5,8 +5,8 @@
 #include "tests/support/ScratchFolder.h"
 
 using testsupport::HeadlessWindow;
-using testsupport::ScratchFolder;
 using testsupport::sameRgb;
+using testsupport::ScratchFolder;
 
 namespace {
 
@@ -93,7 +93,8 @@ TEST_F(SpriteTest, MissingBitmapReportsAndDrawsNothing) {
     Sprite sprite(window.renderer(), "nowhere/missing.bmp");
     std::string out = testing::internal::GetCapturedStdout();
     EXPECT_EQ(out.rfind("SURFACE for bitmap 'nowhere/missing.bmp' not loaded \n", 0), 0u) << out;
-    EXPECT_GT(out.size(), std::string("SURFACE for bitmap 'nowhere/missing.bmp' not loaded \n").size());
+    EXPECT_GT(out.size(),
+              std::string("SURFACE for bitmap 'nowhere/missing.bmp' not loaded \n").size());
     EXPECT_EQ(out.back(), '\n');
     EXPECT_EQ(sprite.getWidth(), 0);
     EXPECT_EQ(sprite.getHeight(), 0);

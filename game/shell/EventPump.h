@@ -1,0 +1,22 @@
+#pragma once
+
+#include <SDL.h>
+
+#include "game/shell/KeyState.h"
+
+// Drains SDL's event queue once per frame into the KeyState. Every event other
+// than a key press or release is dropped, the window's close request included.
+class EventPump {
+public:
+    // Keeps a reference to the key state it feeds; the key state must outlive it.
+    explicit EventPump(KeyState& keyState);
+    EventPump(const EventPump&) = delete;
+    EventPump& operator=(const EventPump&) = delete;
+
+    // Polls every pending event; key-downs and key-ups go to the key state.
+    void pollEvents();
+
+private:
+    SDL_Event event{};
+    KeyState& keyState;
+};
