@@ -1,0 +1,96 @@
+#include "editor/EditorInput.h"
+
+EditorInput::EditorInput() {
+    for (Uint8& flag : flags) {
+        flag = 0;
+    }
+}
+
+void EditorInput::pollEvents() {
+    while (SDL_PollEvent(&event) != 0) {
+        handle(event);
+    }
+}
+
+void EditorInput::handle(const SDL_Event& polled) {
+    switch (polled.type) {
+        case SDL_KEYDOWN:
+        case SDL_KEYUP: {
+            const int flag = flagForKey(polled.key.keysym.sym);
+            if (flag >= 0) {
+                flags[flag] = polled.type == SDL_KEYDOWN ? 1 : 0;
+            }
+            break;
+        }
+        case SDL_MOUSEBUTTONDOWN:
+            if (polled.button.button == SDL_BUTTON_LEFT) {
+                clickX = polled.button.x;
+                clickY = polled.button.y;
+                flags[FlagMouseLeft] = 1;
+            }
+            break;
+        case SDL_MOUSEBUTTONUP:
+            if (polled.button.button == SDL_BUTTON_LEFT) {
+                flags[FlagMouseLeft] = 0;
+            }
+            break;
+        case SDL_MOUSEMOTION:
+            pointerX = polled.motion.x;
+            pointerY = polled.motion.y;
+            break;
+        default:
+            // SDL_QUIT lands here too: only Escape ends the editor.
+            break;
+    }
+}
+
+bool EditorInput::isDown(int flag) const {
+    return flag >= 0 && flag < FlagCount && flags[flag] != 0;
+}
+
+bool EditorInput::consumePress(int flag) {
+    if (!isDown(flag)) {
+        return false;
+    }
+    flags[flag] = 0;
+    return true;
+}
+
+int EditorInput::flagForKey(SDL_Keycode key) {
+    switch (key) {
+        case SDLK_ESCAPE:
+            return FlagEscape;
+        case SDLK_LCTRL:
+            return FlagLeftCtrl;
+        case SDLK_s:
+            return FlagS;
+        case SDLK_LEFT:
+            return FlagLeft;
+        case SDLK_RIGHT:
+            return FlagRight;
+        case SDLK_g:
+            return FlagG;
+        case SDLK_p:
+            return FlagP;
+        case SDLK_m:
+            return FlagM;
+        case SDLK_b:
+            return FlagB;
+        case SDLK_u:
+            return FlagU;
+        case SDLK_e:
+            return FlagE;
+        case SDLK_i:
+            return FlagI;
+        case SDLK_d:
+            return FlagD;
+        case SDLK_c:
+            return FlagC;
+        case SDLK_h:
+            return FlagH;
+        case SDLK_a:
+            return FlagA;
+        default:
+            return -1;
+    }
+}

@@ -1,0 +1,31 @@
+// Entry of the level editor: opens the editor on "Assets/level.txt", runs its
+// loop until Escape and saves on the way out.
+#include <SDL.h>
+
+#include "editor/EditorInput.h"
+#include "editor/LevelEditor.h"
+
+namespace {
+// Timer, audio, video, joystick, haptic, game controller and events.
+constexpr Uint32 kSubsystems = 0x7231;
+constexpr int kExitOk = 0;
+// The editor could not start: no window, no renderer or no usable level file.
+constexpr int kExitCannotStart = 1;
+}  // namespace
+
+int main(int, char*[]) {
+    SDL_Init(kSubsystems);
+    EditorInput* input = new EditorInput();
+    LevelEditor* editor = new LevelEditor(*input);
+    int status = kExitOk;
+    if (editor->isReady()) {
+        while (editor->runLoopPass()) {
+        }
+    } else {
+        status = kExitCannotStart;
+    }
+    delete input;
+    delete editor;
+    SDL_Quit();
+    return status;
+}
