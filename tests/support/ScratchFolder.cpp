@@ -54,6 +54,18 @@ void ScratchFolder::linkRepositoryAssets() const {
     fs::create_directory_symlink("assets", fs::path(path_) / "Assets");
 }
 
+void ScratchFolder::linkRepositoryAssetsExceptBestTimes() const {
+    const fs::path source = fs::path(repositoryRoot()) / "assets";
+    const fs::path target = fs::path(path_) / "assets";
+    fs::create_directories(target);
+    for (const auto& entry : fs::directory_iterator(source)) {
+        if (entry.path().filename() != "highscores.txt") {
+            fs::create_symlink(entry.path(), target / entry.path().filename());
+        }
+    }
+    fs::create_directory_symlink("assets", fs::path(path_) / "Assets");
+}
+
 void ScratchFolder::copyRepositoryAssets() const {
     fs::copy(fs::path(repositoryRoot()) / "assets", fs::path(path_) / "assets",
              fs::copy_options::recursive);

@@ -23,6 +23,9 @@ public:
     std::string readFile(const std::string& relative) const;
     // Links <folder>/assets (and Assets) to the repository's committed assets.
     void linkRepositoryAssets() const;
+    // Makes <folder>/assets a folder of links to each entry of the repository's
+    // assets except the high-score file, which the test writes itself (or not).
+    void linkRepositoryAssetsExceptBestTimes() const;
     // Copies the repository's assets into <folder>/assets, with Assets linking to it.
     void copyRepositoryAssets() const;
 
