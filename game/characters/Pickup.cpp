@@ -1,0 +1,59 @@
+#include "game/characters/Pickup.h"
+
+#include "game/characters/Player.h"
+#include "game/media/AudioManager.h"
+#include "game/media/Sprite.h"
+#include "game/world/TileMap.h"
+
+namespace {
+constexpr int kHealthGain = 20;
+constexpr int kChargeGain = 5;
+constexpr int kCoinPoints = 100;
+}  // namespace
+
+Pickup::Pickup(SDL_Renderer* renderer_, const std::string& path, int x_, int y_, TileMap* tileMap_,
+               int kind_, AudioManager* audio_)
+    : renderer(renderer_),
+      x(x_),
+      y(y_),
+      sprite(std::make_unique<Sprite>(renderer_, path)),
+      tileMap(tileMap_),
+      audio(audio_),
+      kind(kind_) {}
+
+Pickup::~Pickup() = default;
+
+void Pickup::update(Player* player) {
+    sprite->draw(x - tileMap->getCameraX(), y);
+    if (player != nullptr) {
+        tryCollect(*player);
+    }
+}
+
+bool Pickup::tryCollect(Player& player) {
+    const SDL_Point p = player.getPosition();
+    const int pw = player.getWidth();
+    const int ph = player.getHeight();
+    const int w = sprite->getWidth();
+    const int h = sprite->getHeight();
+    const bool touched = p.x + pw >= x && p.x <= x + w && p.y >= y - h && p.y - ph <= y;
+    if (!touched) {
+        return false;
+    }
+    const char* sound = nullptr;
+    if (kind == kCoin) {
+        player.addScore(kCoinPoints);
+        sound = AudioManager::kCoinSound;
+    } else if (kind == kHealthPack) {
+        player.adjustHealth(kHealthGain);
+        sound = AudioManager::kHealthPackSound;
+    } else if (kind == kAttackCharge) {
+        player.addCharges(kChargeGain);
+        sound = AudioManager::kAttackChargeSound;
+    }
+    if (sound != nullptr && audio != nullptr) {
+        audio->playSound(sound);
+    }
+    collected = true;
+    return true;
+}

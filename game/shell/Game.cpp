@@ -1,0 +1,141 @@
+#include "game/shell/Game.h"
+
+#include <cstdio>
+
+#include "game/media/AudioManager.h"
+#include "game/menu/Menu.h"
+#include "game/shell/EventPump.h"
+#include "game/shell/FrameTime.h"
+#include "game/shell/KeyState.h"
+#include "game/world/LevelEndScreen.h"
+#include "game/world/LevelPlay.h"
+
+namespace {
+constexpr int kWindowX = 250;
+constexpr int kWindowY = 50;
+constexpr double kMillisecondsPerSecond = 1000.0;
+
+void waitForOneCharacter() {
+    std::printf("Press any key to continue\n");
+    std::fflush(stdout);
+    std::getchar();
+}
+}  // namespace
+
+Game::Game(Clock clock_) : clock(clock_) {
+    createWindowAndRenderer();
+    lastClockValue = static_cast<int32_t>(clock());
+    deltaTime = 0.0;
+    keyState = std::make_unique<KeyState>();
+    audio = std::make_unique<AudioManager>();
+    eventPump = std::make_unique<EventPump>(*keyState);
+    menu = std::make_unique<Menu>(renderer, *keyState, *this, *audio);
+    levelPlay =
+        std::make_unique<LevelPlay>(renderer, *keyState, eventPump.get(), audio.get(), *this);
+    menu->buildMainMenu();
+    nextTickTime = static_cast<double>(clock());
+    levelEndScreen.reset();
+    finished = false;
+    loadBestTimes();
+}
+
+Game::~Game() {
+    eventPump.reset();
+    menu.reset();
+    audio.reset();
+    levelPlay.reset();
+    keyState.reset();
+    levelEndScreen.reset();
+    if (renderer != nullptr) {
+        SDL_DestroyRenderer(renderer);
+    }
+    if (window != nullptr) {
+        SDL_DestroyWindow(window);
+    }
+}
+
+void Game::createWindowAndRenderer() {
+    renderer = nullptr;
+    window = SDL_CreateWindow("Kestrun 2", kWindowX, kWindowY, kWindowWidth, kWindowHeight, 0);
+    if (window == nullptr) {
+        std::printf("WINDOW initialisation failed: %s\n", SDL_GetError());
+        waitForOneCharacter();
+        return;
+    }
+    renderer = SDL_CreateRenderer(window, -1, 0);
+    if (renderer == nullptr) {
+        std::printf("RENDERER initialisation failed: %s\n", SDL_GetError());
+        waitForOneCharacter();
+    }
+}
+
+void Game::runFrame() {
+    const auto reading = static_cast<int32_t>(clock());
+    deltaTime = static_cast<double>(reading - lastClockValue) / kMillisecondsPerSecond;
+    lastClockValue = reading;
+    while (nextTickTime > static_cast<double>(clock())) {
+        present();
+    }
+    updateActiveScreen();
+    nextTickTime += kFrameMilliseconds;
+}
+
+void Game::present() {
+    SDL_SetRenderDrawColor(renderer, 255, 255, 255, 255);
+    SDL_RenderPresent(renderer);
+    ++presentCount;
+}
+
+void Game::updateActiveScreen() {
+    if (SDL_RenderClear(renderer) != 0) {
+        std::printf("renderclear stopped wotrking for some reason \n");
+        std::printf("%s\n", SDL_GetError());
+        std::fflush(stdout);
+    }
+    eventPump->pollEvents();
+    if (state < Playing) {
+        menu->update();
+    } else if (state == Playing) {
+        levelPlay->update();
+    } else if (state == LevelEnded && levelEndScreen != nullptr) {
+        levelEndScreen->update();
+    }
+    if (keyState->consumePress(KeyEscape)) {
+        if (state == Playing) {
+            state = LevelSelect;
+            audio->playMusic();
+        } else if (state != LevelEnded) {
+            finished = true;
+        }
+    }
+}
+
+void Game::startLevel(int32_t index) {
+    state = Playing;
+    levelPlay->loadLevel(index);
+}
+
+void Game::showLevelEnd(int score, float seconds, int outcome) {
+    state = LevelEnded;
+    levelEndScreen =
+        std::make_unique<LevelEndScreen>(renderer, score, seconds, outcome, *keyState, *this);
+}
+
+int32_t Game::getBestTime(int32_t index) const {
+    if (index < 0 || index >= BestTimeFile::kLevelCount) {
+        return -1;
+    }
+    return bestTimes[index];
+}
+
+void Game::saveBestTime(int32_t seconds) {
+    const int level = levelPlay->getLevelIndex();
+    if (level >= 0 && level < BestTimeFile::kLevelCount && seconds <= bestTimes[level]) {
+        bestTimes[level] = seconds;
+    }
+    BestTimeFile::write(kBestTimesPath, bestTimes);
+}
+
+void Game::loadBestTimes() {
+    BestTimeFile::read(kBestTimesPath, bestTimes);
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <SDL.h>
+
+#include <memory>
+#include <string>
+
+class LevelPlay;
+class Player;
+class Sprite;
+class TileMap;
+
+// The level's exit, made from a 'U' cell. A player with a score of at least 800
+// that touches it completes the level. The door does not block by itself: its
+// cell is a wall for movement.
+class Door {
+public:
+    static constexpr int kRequiredScore = 800;
+
+    Door(SDL_Renderer* renderer, const std::string& path, int x, int y, LevelPlay* levelPlay,
+         TileMap* tileMap);
+    ~Door();
+    Door(const Door&) = delete;
+    Door& operator=(const Door&) = delete;
+
+    // Draws the door and reports completion when the player goes through it;
+    // player may be null.
+    void update(Player* player);
+    // Inclusive box test against the player, with the y - h to y vertical spans.
+    bool overlaps(const Player& player) const;
+    SDL_Point getPosition() const { return SDL_Point{x, y}; }
+
+private:
+    SDL_Renderer* renderer;
+    std::unique_ptr<Sprite> sprite;
+    int x;
+    int y;
+    LevelPlay* levelPlay;
+    TileMap* tileMap;
+};
