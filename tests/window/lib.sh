@@ -44,16 +44,30 @@ window_size() {
     xdotool getwindowgeometry "$1" | awk '/Geometry:/ {print $2}'
 }
 
-# Waits up to $2 seconds for process $1 to end; prints its exit status.
+STATUS_DIR=$(mktemp -d /tmp/kestrun-status-XXXXXX)
+
+# Starts a program in the background and records its exit status where
+# wait_exit finds it; the program's pid is left in LAUNCHED_PID.
+launch() {
+    ( "$@"; echo $? > "$STATUS_DIR/$BASHPID" ) &
+    LAUNCHED_PID=$!
+}
+
+# Waits up to $2 seconds for process $1 to end and prints its exit status.
+# Works inside $(...) for programs started with launch.
 wait_exit() {
-    local pid=$1 limit=${2:-10} status
+    local pid=$1 limit=${2:-10} code
     for _ in $(seq 1 $((limit * 10))); do
-        if ! kill -0 "$pid" 2>/dev/null; then
+        if [ -s "$STATUS_DIR/$pid" ]; then
+            cat "$STATUS_DIR/$pid"
+            return 0
+        fi
+        if ! kill -0 "$pid" 2>/dev/null && [ ! -e "$STATUS_DIR/$pid" ]; then
             set +e
-            wait "$pid"
-            status=$?
+            wait "$pid" 2>/dev/null
+            code=$?
             set -e
-            echo "$status"
+            echo "$code"
             return 0
         fi
         sleep 0.1
@@ -71,4 +85,14 @@ screenshot() {
     else
         xwd -silent -id "$( [ "$win" = root ] && xwininfo -root | awk '/Window id/ {print $4}' || echo "$win")" > "$out.xwd"
     fi
+}
+
+# Makes a scratch folder holding a copy of the repository's assets (and the
+# Assets link) and prints its path; the caller removes it.
+scratch_assets() {
+    local dir
+    dir=$(mktemp -d /tmp/kestrun-window-XXXXXX)
+    cp -r "$REPO_DIR/assets" "$dir/assets"
+    ln -s assets "$dir/Assets"
+    echo "$dir"
 }
