@@ -151,6 +151,11 @@ bool LevelFile::read(const std::string& path, std::vector<std::string>& rows,
 bool LevelFile::write(const std::string& path, const std::vector<std::string>& rows,
                       std::string& problem) {
     const std::string target = resolveTarget(path);
+    // Renaming would replace even a read-only file; its write permission is honoured.
+    if (::access(target.c_str(), W_OK) != 0 && errno != ENOENT) {
+        problem = reason();
+        return false;
+    }
     std::string temporary = target + ".tmp-XXXXXX";
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0) {

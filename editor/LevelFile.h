@@ -27,8 +27,8 @@ public:
     // than kMaxBytes or a read fails part way; rows are then incomplete.
     static bool read(const std::string& path, std::vector<std::string>& rows, std::string& problem);
     // Replaces the file at path with the rows, each followed by "\n", keeping the
-    // previous file's permissions. Answers false, with the reason in problem and
-    // the previous file untouched, when any step fails.
+    // previous file's permissions; a file without write permission is not replaced. Answers false,
+    // with the reason in problem and the previous file untouched, when any step fails.
     static bool write(const std::string& path, const std::vector<std::string>& rows,
                       std::string& problem);
 };

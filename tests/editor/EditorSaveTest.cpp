@@ -174,6 +174,26 @@ TEST_F(EditorSaveTest, SaveIntoAReadOnlyFolderPrintsOneLineAndKeepsTheFile) {
     EXPECT_EQ(folder.readFile("assets/level.txt"), "....\n");
 }
 
+TEST_F(EditorSaveTest, AReadOnlyFileInAWritableFolderIsNotReplaced) {
+    makeAssetFolder("....\n");
+    chmod(folder.path().c_str(), 0755);
+    chmod("assets", 0777);
+    chmod("assets/level.txt", 0444);
+    const ChildResult child = runInChild([] {
+        if (geteuid() == 0 && (setgid(kNobody) != 0 || setuid(kNobody) != 0)) {
+            return kNoUnprivilegedUser;
+        }
+        return editAndSave();
+    });
+    if (child.exitCode == kNoUnprivilegedUser) {
+        GTEST_SKIP() << "cannot run as an unprivileged user";
+    }
+    EXPECT_EQ(child.exitCode, 1);
+    EXPECT_EQ(child.output, "Could not save Assets/level.txt: Permission denied\n");
+    EXPECT_EQ(folder.readFile("assets/level.txt"), "....\n");
+    EXPECT_TRUE(strayTemporaries().empty());
+}
+
 TEST_F(EditorSaveTest, SaveIntoAFullDiskPrintsOneLineAndKeepsTheFile) {
     // The size limit makes every write past 1000 bytes fail as a full disk would.
     constexpr rlim_t kFileSizeLimit = 1000;

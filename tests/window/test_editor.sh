@@ -16,23 +16,24 @@ CELL=32
 [ -x "$EDITOR" ] || fail "no editor program at $EDITOR"
 [ -f "$REPO_DIR/assets/level.txt" ] || fail "the shipped assets/level.txt is missing"
 
-scratch=$(mktemp -d)
+scratch=$(scratch_assets)
 editor_pid=""
+# Ends an editor still running (the child of the launch wrapper), then removes the copy.
 cleanup() {
     if [ -n "$editor_pid" ] && kill -0 "$editor_pid" 2>/dev/null; then
-        kill -9 "$editor_pid" 2>/dev/null || true
+        pkill -9 -P "$editor_pid" 2>/dev/null || true
     fi
     rm -rf "$scratch"
 }
 trap cleanup EXIT
-cp -r "$REPO_DIR/assets" "$scratch/assets"
-ln -s assets "$scratch/Assets"
 level="$scratch/assets/level.txt"
 
-# Starts the editor in the scratch folder; sets editor_pid and id (its window).
+# Starts the editor in the scratch folder; sets editor_pid (the launch wrapper,
+# alive as long as the editor) and id (its window).
 start_editor() {
-    (cd "$scratch" && exec "$EDITOR" </dev/null >>"$scratch/editor.log" 2>&1) &
-    editor_pid=$!
+    launch bash -c 'cd "$1" && exec "$2" </dev/null >>"$1/editor.log" 2>&1' editor \
+        "$scratch" "$EDITOR"
+    editor_pid=$LAUNCHED_PID
     id=$(wait_window "$TITLE") || fail "no window titled '$TITLE'"
 }
 
