@@ -44,11 +44,13 @@ public:
     // the level, unchanged beyond.
     void updateCamera(int focus);
 
+    // Number of rows, file lines in file order.
     int rowCount() const { return static_cast<int>(rows.size()); }
     // Cells in row i; 0 for a row the grid does not have.
     int rowLength(int i) const;
     // Row i as text; rows outside the grid read as empty.
     const std::string& rowText(int i) const;
+    // Width and height of a cell in pixels: 32.
     int tileWidth() const { return tileWidthPixels; }
     int tileHeight() const { return tileHeightPixels; }
     // The level x shown at the window's left edge; a multiple of the tile width.

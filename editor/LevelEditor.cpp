@@ -15,6 +15,10 @@ constexpr Uint32 kFrameDelayMs = 16;
 // Level pixels per arrow press; not a multiple of the tile width on purpose, so the
 // view moves one or two columns per press.
 constexpr int kScrollStep = 39;
+// The background is white and the cursor square black, both opaque.
+constexpr Uint8 kWhite = 255;
+constexpr Uint8 kBlack = 0;
+constexpr Uint8 kOpaque = 255;
 
 // A selection key and the cell code it selects, in the order keys are tested.
 struct Selection {
@@ -95,7 +99,7 @@ void LevelEditor::update() {
 
 void LevelEditor::render() {
     if (renderer != nullptr) {
-        SDL_SetRenderDrawColor(renderer, 255, 255, 255, 255);
+        SDL_SetRenderDrawColor(renderer, kWhite, kWhite, kWhite, kOpaque);
     }
     SDL_RenderClear(renderer);
     if (map != nullptr) {
@@ -143,6 +147,6 @@ void LevelEditor::drawCursor() {
     const int w = map->tileWidth();
     const int h = map->tileHeight();
     const SDL_Rect rectToDraw{(pointer.x / w) * w, (pointer.y / h) * h, w, h};
-    SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
+    SDL_SetRenderDrawColor(renderer, kBlack, kBlack, kBlack, kOpaque);
     SDL_RenderDrawRect(renderer, &rectToDraw);
 }
