@@ -152,3 +152,13 @@ TEST(WorkingFiles, BestTimesAndEditorLevelAreWellFormed) {
     }
     EXPECT_GE(rows.front().size(), 20U) << "the editor shows 20 columns at a time";
 }
+
+TEST(WorkingFiles, EveryTextFileAndTheFontAreReachableUnderBothFolderSpellings) {
+    for (const std::string name :
+         {"highscores.txt", "level.txt", "levels/level1.txt", "levels/level2.txt",
+          "levels/level3.txt", "levels/mainMenu.txt", "levels/optionsMenu.txt", "DejaVuSans.ttf"}) {
+        const std::string lower = readFile("assets/" + name);
+        EXPECT_FALSE(lower.empty()) << "assets/" << name;
+        EXPECT_EQ(readFile("Assets/" + name), lower) << "Assets/" << name;
+    }
+}
