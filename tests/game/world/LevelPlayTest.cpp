@@ -108,6 +108,7 @@ TEST_F(LevelPlayTest, EveryJumpPressPlaysTheSoundEvenInMidAir) {
 TEST_F(LevelPlayTest, TheDoorNeedsEightHundredPoints) {
     load({"....................", "..EU................", "GGGGGGGGGGGGGGGGGGGG"});
     player().addScore(700);
+    harness->keyDown(KeyRight);  // walk into the door and keep pushing
     steps(30);
     EXPECT_TRUE(harness->ends().empty());
     player().addScore(100);
@@ -120,6 +121,7 @@ TEST_F(LevelPlayTest, TheDoorNeedsEightHundredPoints) {
 
 TEST_F(LevelPlayTest, DyingAtTheDoorReportsDeathFirst) {
     load({"....................", "..EU................", "GGGGGGGGGGGGGGGGGGGG"});
+    harness->keyDown(KeyRight);
     steps(30);
     player().addScore(800);
     player().changeHealth(-100);
