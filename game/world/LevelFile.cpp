@@ -1,9 +1,9 @@
 #include "game/world/LevelFile.h"
 
-#include <fstream>
-#include <iterator>
+#include <cstdio>
 
 namespace {
+constexpr std::size_t kReadChunk = 64 * 1024;
 constexpr char kLineFeed = '\n';
 constexpr char kCarriageReturn = '\r';
 }  // namespace
@@ -28,10 +28,17 @@ std::vector<std::string> LevelFile::splitRows(const std::string& bytes) {
 }
 
 std::vector<std::string> LevelFile::readRows(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
+    // C streams: a folder or unreadable file simply reads as nothing.
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr) {
         return {};
     }
-    std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    std::string bytes;
+    char chunk[kReadChunk];
+    std::size_t count = 0;
+    while ((count = std::fread(chunk, 1, sizeof chunk, file)) > 0) {
+        bytes.append(chunk, count);
+    }
+    std::fclose(file);
     return splitRows(bytes);
 }
