@@ -96,3 +96,27 @@ scratch_assets() {
     ln -s assets "$dir/Assets"
     echo "$dir"
 }
+
+# Saves a screenshot of window $1 as $BUILD_DIR/screenshots/$2.png and prints the
+# path; with KESTRUN_UPDATE_DOCS=1 it is also copied to docs/$2.png.
+shot() {
+    local win=$1 name=$2 out
+    mkdir -p "$BUILD_DIR/screenshots"
+    out="$BUILD_DIR/screenshots/$name.png"
+    import -window "$win" "$out"
+    if [ "${KESTRUN_UPDATE_DOCS:-0}" = "1" ]; then
+        cp "$out" "$REPO_DIR/docs/$name.png"
+    fi
+    echo "$out"
+}
+
+# Number of pixels that differ between two pictures.
+pixels_differing() {
+    { /usr/bin/compare -metric AE "$1" "$2" null: 2>&1 || true; } | awk '{print int($1)}'
+}
+
+# Share of dark pixels (0..1) in a WxH+X+Y crop of a picture.
+dark_share() {
+    /usr/bin/convert "$1" -crop "$2" +repage -colorspace Gray -threshold 25% -negate \
+        -format '%[fx:mean]' info:
+}
