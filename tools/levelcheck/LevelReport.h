@@ -1,0 +1,48 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// How serious a finding is: an error makes the level unplayable as a game level,
+// a warning is probably a mistake, a note is information.
+enum class Severity { Error, Warning, Note };
+
+// One finding at a cell of the level file; row and column count from 1.
+struct Diagnostic {
+    int row = 1;
+    int column = 1;
+    Severity severity = Severity::Note;
+    std::string message;
+};
+
+// The findings about one level file, printed the way compilers print theirs.
+class LevelReport {
+public:
+    // The report is about the file at path; the path starts every printed line.
+    explicit LevelReport(std::string path);
+
+    // Records a finding; row and column count from 1.
+    void add(int row, int column, Severity severity, const std::string& message);
+    // Records a finding about the whole file (printed at row 1, column 1).
+    void addForFile(Severity severity, const std::string& message);
+
+    const std::vector<Diagnostic>& diagnostics() const { return entries; }
+    int errorCount() const { return count(Severity::Error); }
+    int warningCount() const { return count(Severity::Warning); }
+    // True when some finding at that cell has that severity and contains text.
+    bool has(Severity severity, int row, int column, const std::string& text) const;
+    // True when some finding of that severity contains text.
+    bool has(Severity severity, const std::string& text) const;
+
+    // Every finding as "FILE:ROW:COLUMN: error|warning|note: message", one per line,
+    // in the order they were found.
+    std::string formatLines() const;
+    // "FILE: 0 errors, 1 warning".
+    std::string summaryLine() const;
+
+private:
+    int count(Severity severity) const;
+
+    std::string path;
+    std::vector<Diagnostic> entries;
+};

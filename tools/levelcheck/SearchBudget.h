@@ -1,0 +1,27 @@
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+
+// Bounds the work of the route searches for one level: a wall-clock deadline
+// shared by every search, and a number of states each single search may store.
+class SearchBudget {
+public:
+    // Starts the clock now.
+    SearchBudget(std::chrono::milliseconds timeLimit, std::uint32_t statesPerSearch);
+
+    // True (and remembered) once the deadline has passed.
+    bool outOfTime();
+    // True (and remembered) when a search holding states has reached its limit.
+    bool tooManyStates(std::uint32_t states);
+    // Records that a search stopped at some other bound.
+    void markHit() { hit = true; }
+    // Whether a search stopped at a bound, so that its answer is incomplete.
+    bool wasHit() const { return hit; }
+    std::uint32_t statesPerSearch() const { return stateLimit; }
+
+private:
+    std::chrono::steady_clock::time_point deadline;
+    std::uint32_t stateLimit;
+    bool hit = false;
+};

@@ -1,0 +1,86 @@
+// kestrun_levelcheck [--replay OUT] FILE...: checks level files and prints what
+// it finds as FILE:ROW:COLUMN: error|warning|note: message lines and a summary.
+#include <SDL.h>
+#include <SDL_ttf.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+
+#include "tools/levelcheck/CommandLine.h"
+#include "tools/levelcheck/LevelChecker.h"
+#include "tools/levelcheck/RouteReplay.h"
+
+namespace {
+constexpr int kWindowWidth = 640;
+constexpr int kWindowHeight = 480;
+constexpr int kErrorsFound = 1;
+
+bool writeReplay(const std::string& out, const std::string& level, const std::vector<Move>& route) {
+    std::ofstream file(out, std::ios::binary | std::ios::trunc);
+    file << "# Route through " << level << " found by kestrun_levelcheck: " << route.size()
+         << " steps.\n"
+         << RouteReplay::format(route);
+    return static_cast<bool>(file);
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    const std::string program = argc > 0 ? argv[0] : "kestrun_levelcheck";
+    const CommandLine line(arguments);
+    if (line.wantsHelp()) {
+        std::fputs(CommandLine::usage(program).c_str(), stdout);
+        return EXIT_SUCCESS;
+    }
+    if (!line.isValid()) {
+        std::fprintf(stderr, "%s: %s\n%s", program.c_str(), line.error().c_str(),
+                     CommandLine::usage(program).c_str());
+        return CommandLine::kUsageStatus;
+    }
+    // Headless unless the caller chose drivers: nothing is shown or heard.
+    setenv("SDL_VIDEODRIVER", "dummy", 0);
+    setenv("SDL_AUDIODRIVER", "dummy", 0);
+    if (SDL_Init(SDL_INIT_VIDEO) != 0) {
+        std::fprintf(stderr, "%s: SDL could not start: %s\n", program.c_str(), SDL_GetError());
+        return kErrorsFound;
+    }
+    TTF_Init();
+    SDL_Window* window =
+        SDL_CreateWindow("kestrun_levelcheck", SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED,
+                         kWindowWidth, kWindowHeight, SDL_WINDOW_HIDDEN);
+    SDL_Renderer* renderer =
+        window != nullptr ? SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE) : nullptr;
+    int status = EXIT_SUCCESS;
+    if (renderer == nullptr) {
+        std::fprintf(stderr, "%s: no renderer: %s\n", program.c_str(), SDL_GetError());
+        status = kErrorsFound;
+    } else {
+        LevelChecker checker(renderer);
+        for (const std::string& file : line.files()) {
+            const LevelReport report = checker.check(file);
+            std::fputs(report.formatLines().c_str(), stdout);
+            std::fputs(report.summaryLine().c_str(), stdout);
+            std::fflush(stdout);
+            status = report.errorCount() > 0 ? kErrorsFound : status;
+            if (!line.replayPath().empty()) {
+                if (checker.route().empty()) {
+                    std::fprintf(stderr, "%s: no route found, %s not written\n", program.c_str(),
+                                 line.replayPath().c_str());
+                    status = kErrorsFound;
+                } else if (!writeReplay(line.replayPath(), file, checker.route())) {
+                    std::fprintf(stderr, "%s: cannot write %s\n", program.c_str(),
+                                 line.replayPath().c_str());
+                    status = kErrorsFound;
+                }
+            }
+        }
+        SDL_DestroyRenderer(renderer);
+    }
+    if (window != nullptr) {
+        SDL_DestroyWindow(window);
+    }
+    TTF_Quit();
+    SDL_Quit();
+    return status;
+}
