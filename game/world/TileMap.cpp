@@ -82,7 +82,8 @@ void TileMap::loadRows(std::vector<std::string> newRows) {
 }
 
 void TileMap::buildNodes() {
-    openList.clear();
+    // Release the old grid's memory, not just its contents.
+    std::vector<PathNode*>().swap(openList);
     std::vector<PathNode>().swap(nodes);
     gridWidth = 0;
     gridHeight = 0;

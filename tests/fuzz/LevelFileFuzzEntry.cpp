@@ -165,11 +165,12 @@ void exerciseMap(SizedMap& sized, const std::vector<std::string>& rows, ByteSour
     const int height = map.rowCount();
     const std::vector<int> xs = coordinates(width, sized.tileWidth, bytes);
     const std::vector<int> ys = coordinates(height, sized.tileHeight, bytes);
-    for (int x : {xs[0], xs[4], xs[8], xs[9], xs[10]}) {
+    for (int x : {xs[0], xs[8], xs[9], xs[10]}) {
         map.updateCamera(x, 0);
         check(map.getCameraX() >= 0, "camera never left of the map");
-        SDL_RenderClear(world.renderer);
         map.render();
+        // As presenting does each frame, so queued draw commands are recycled.
+        SDL_RenderFlush(world.renderer);
     }
     for (int x : xs) {
         for (int y : ys) {
@@ -222,6 +223,8 @@ int fuzzLevelFile(const std::uint8_t* data, std::size_t size) {
     ByteSource source(data, size);
     for (SizedMap& sized : world.maps) {
         exerciseMap(sized, rows, source, world);
+        // Every input frees what it allocated, so the leak check stays quiet.
+        sized.map->loadRows({});
     }
     return 0;
 }
