@@ -81,9 +81,18 @@ TEST_P(ShippedLevelTest, HasNoErrorsAndItsRouteReplaysToTheDoor) {
     EXPECT_GE(end.score, 800);
 }
 
+// Test names: the file name without its extension and folders.
+std::string levelName(const ::testing::TestParamInfo<const char*>& info) {
+    const std::string path = info.param;
+    const size_t slash = path.rfind('/');
+    const std::string name = path.substr(slash + 1, path.rfind('.') - slash - 1);
+    return name == "level" ? "editorLevel" : name;
+}
+
 INSTANTIATE_TEST_SUITE_P(Levels, ShippedLevelTest,
                          ::testing::Values("assets/levels/level1.txt", "assets/levels/level2.txt",
-                                           "assets/levels/level3.txt", "Assets/level.txt"));
+                                           "assets/levels/level3.txt", "Assets/level.txt"),
+                         levelName);
 
 }  // namespace
 }  // namespace levelchecktest

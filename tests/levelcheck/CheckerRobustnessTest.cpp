@@ -102,6 +102,21 @@ TEST_F(CheckerRobustnessTest, EnemiesAreLeftOutAndANoteSaysSo) {
     EXPECT_FALSE(route.empty());
 }
 
+TEST_F(CheckerRobustnessTest, RouteThroughAPackOfEnemiesIsNotedAsDeadly) {
+    // Walking enemies every three cells along the only way: each touch costs 25
+    // health, so the route that ignores them meets its death.
+    const LevelReport report = check({
+        "GGGGGGGGGGGGGGGGGGGGGGGGGGGGGGGGGGGGGGGG",
+        "G......................................G",
+        "G.E.CCCCCCCC..D..D..D..D..D..D..D..D.U.G",
+        "GGGGGGGGGGGGGGGGGGGGGGGGGGGGGGGGGGGGGGGG",
+    });
+    EXPECT_EQ(report.errorCount(), 0) << report.formatLines();
+    EXPECT_TRUE(report.has(Severity::Note, 3, 3, "a player on this route dies at step"))
+        << report.formatLines();
+    EXPECT_FALSE(route.empty());
+}
+
 // The same repository assets, except a player whose run frames are 40 x 40
 // pixels (one of them 38 wide): too big for one cell.
 class BigPlayerTest : public LevelCheckFixture {

@@ -66,7 +66,8 @@ TEST_F(RouteVerdictTest, WallOfFourCellsIsClimbedButFiveCellsHideTheDoor) {
     const LevelReport blocked = check(wallRoom(5));
     EXPECT_TRUE(blocked.has(Severity::Error, 7, 20, "door cannot be reached"))
         << blocked.formatLines();
-    EXPECT_TRUE(blocked.has(Severity::Error, 7, 3, "no route from the start takes 8 coins"))
+    EXPECT_TRUE(
+        blocked.has(Severity::Error, 7, 3, "no route found from the start that takes 8 coins"))
         << blocked.formatLines();
     EXPECT_TRUE(blocked.has(Severity::Error, "8 of 8 coins can be reached, the door cannot"));
     EXPECT_TRUE(route.empty());

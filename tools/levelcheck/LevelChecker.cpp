@@ -231,7 +231,8 @@ void LevelChecker::reportPlan(const RoutePlan& plan, const LevelCells& level, in
     }
     if (failed) {
         report.add(start.row + 1, start.column + 1, Severity::Error,
-                   "no route from the start takes " + std::to_string(LevelFormCheck::kCoinsNeeded) +
+                   "no route found from the start that takes " +
+                       std::to_string(LevelFormCheck::kCoinsNeeded) +
                        " coins and then reaches the door (" + std::to_string(reachable) + " of " +
                        std::to_string(coinCount) + " coins can be reached, the door " +
                        (plan.doorReachable ? "can" : "cannot") + ")");
