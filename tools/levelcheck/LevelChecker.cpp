@@ -14,7 +14,6 @@
 #include "tools/levelcheck/LevelFormCheck.h"
 #include "tools/levelcheck/RouteReplay.h"
 #include "tools/levelcheck/RouteTargets.h"
-#include "tools/levelcheck/VisitedSet.h"
 
 namespace {
 // The coin pickup's bitmap, whose size is the coin's box.
@@ -126,9 +125,7 @@ bool LevelChecker::canBePlayed(const LevelCells& level, LevelReport& report) {
     for (char code : std::string("EDICHAU")) {
         entities += level.cellsOf(code).size();
     }
-    const long long area = VisitedSet::areaBlocks(level.widestRow(), level.rows().size());
-    if (level.cellCount() > kMaxPlayedCells || entities > kMaxEntities ||
-        area > VisitedSet::kMaxAreaBlocks) {
+    if (level.cellCount() > kMaxPlayedCells || entities > kMaxEntities) {
         report.addForFile(Severity::Warning, "the level is too large to play through (" +
                                                  std::to_string(level.cellCount()) + " cells, " +
                                                  std::to_string(entities) +
@@ -217,12 +214,17 @@ void LevelChecker::reportPlan(const RoutePlan& plan, const LevelCells& level, in
     }
     const bool failed = plan.verdict == RoutePlan::Verdict::Impossible;
     if (plan.surveyComplete) {
+        const Severity severity = failed ? Severity::Error : Severity::Warning;
+        int listed = 0;
         for (int i = 0; i < coinCount; ++i) {
-            if (!plan.coinReachable[i]) {
-                report.add(coins[i].row + 1, coins[i].column + 1,
-                           failed ? Severity::Error : Severity::Warning,
+            if (!plan.coinReachable[i] && listed++ < LevelFormCheck::kMaxListed) {
+                report.add(coins[i].row + 1, coins[i].column + 1, severity,
                            "coin cannot be reached from the start");
             }
+        }
+        if (listed > LevelFormCheck::kMaxListed) {
+            report.addForFile(severity, std::to_string(listed - LevelFormCheck::kMaxListed) +
+                                            " more coins cannot be reached from the start");
         }
         if (!plan.doorReachable) {
             report.add(door.row + 1, door.column + 1, Severity::Error,

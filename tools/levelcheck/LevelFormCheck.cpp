@@ -99,10 +99,14 @@ void LevelFormCheck::checkCoins(const LevelCells& level, LevelReport& report) {
 
 void LevelFormCheck::checkCodes(const LevelCells& level, LevelReport& report) {
     const std::string known = kKnownCodes;
+    int listed = 0;
     for (int value = 0; value < kByteValues; ++value) {
         const char code = static_cast<char>(value);
         const std::vector<Cell>& cells = level.cellsOf(code);
         if (cells.empty() || known.find(code) != std::string::npos) {
+            continue;
+        }
+        if (listed++ >= kMaxListed) {
             continue;
         }
         const Cell& first = cells.front();
@@ -113,5 +117,9 @@ void LevelFormCheck::checkCodes(const LevelCells& level, LevelReport& report) {
                 ? quoted(code) + " (placed by the editor) is treated as empty (" + count + ")"
                 : quoted(code) + " is not a cell code and is treated as empty (" + count + ")";
         report.add(first.row + 1, first.column + 1, Severity::Note, message);
+    }
+    if (listed > kMaxListed) {
+        report.addForFile(Severity::Note, std::to_string(listed - kMaxListed) +
+                                              " more characters are not cell codes");
     }
 }

@@ -9,22 +9,16 @@ namespace {
 long long sideCells(long long rows) {
     return (rows + VisitedSet::kCellsAbove) / 2 + VisitedSet::kCellsAbove;
 }
+// Block keys: block row times this plus block column.
+constexpr long long kKeyStride = 1LL << 32;
 }  // namespace
-
-long long VisitedSet::areaBlocks(long long columns, long long rows) {
-    return (columns + 2 * sideCells(rows)) * (rows + kCellsAbove);
-}
 
 VisitedSet::VisitedSet(int columns, int rows) {
     const long long side = sideCells(rows);
-    const long long blockColumnsWide = columns + 2 * side;
-    const long long blockRowsHigh = rows + kCellsAbove;
-    left = static_cast<int>(-side * kBlockSize);
-    top = -kCellsAbove * kBlockSize;
-    right = static_cast<int>((columns + side) * kBlockSize);
-    bottom = rows * kBlockSize;
-    blockColumns = static_cast<int>(blockColumnsWide);
-    blocks.resize(static_cast<size_t>(blockColumnsWide * blockRowsHigh));
+    left = -side * kBlockSize;
+    top = -static_cast<long long>(kCellsAbove) * kBlockSize;
+    right = (columns + side) * kBlockSize;
+    bottom = static_cast<long long>(rows) * kBlockSize;
 }
 
 bool VisitedSet::covers(const PlayerState& state) const {
@@ -34,21 +28,34 @@ bool VisitedSet::covers(const PlayerState& state) const {
            units == std::floor(units);
 }
 
-bool VisitedSet::insert(const PlayerState& state) {
-    const int dx = state.x - left;
-    const int dy = state.y - top;
-    std::unique_ptr<Block>& block =
-        blocks[static_cast<size_t>(dy / kBlockSize) * blockColumns + dx / kBlockSize];
+VisitedSet::Block* VisitedSet::blockAt(long long dx, long long dy) {
+    const long long key = (dy / kBlockSize) * kKeyStride + dx / kBlockSize;
+    if (key == lastKey) {
+        return lastBlock;
+    }
+    std::unique_ptr<Block>& block = blocks[key];
     if (block == nullptr) {
-        if (allocated == kMaxBlocks) {
+        if (blocks.size() > static_cast<size_t>(kMaxBlocks)) {
+            blocks.erase(key);
             full = true;
-            return false;
+            return nullptr;
         }
         block = std::make_unique<Block>(kBlockWords, 0);
-        ++allocated;
+    }
+    lastKey = key;
+    lastBlock = block.get();
+    return lastBlock;
+}
+
+bool VisitedSet::insert(const PlayerState& state) {
+    const long long dx = state.x - left;
+    const long long dy = state.y - top;
+    Block* block = blockAt(dx, dy);
+    if (block == nullptr) {
+        return false;
     }
     const int speed = static_cast<int>(state.velocityY / kSpeedUnit) - kLowestSpeedUnit;
-    const int bit = (speed * kBlockSize + dy % kBlockSize) * kBlockSize + dx % kBlockSize;
+    const long long bit = (speed * kBlockSize + dy % kBlockSize) * kBlockSize + dx % kBlockSize;
     std::uint64_t& word = (*block)[bit / kWordBits];
     const std::uint64_t mask = std::uint64_t{1} << (bit % kWordBits);
     if ((word & mask) != 0) {
