@@ -298,6 +298,14 @@ TEST_F(CharacterTest, AnimationAdvancesOnlyAfterTheTimerRunsOut) {
     ASSERT_EQ(c->frameCount(), 3);
     c->advanceAnimation();
     EXPECT_EQ(c->getFrameIndex(), 0);
+    // A timer at exactly 0 has not run out yet.
+    deltaTime = static_cast<double>(0.03f);
+    c->tickAnimation();
+    c->advanceAnimation();
+    EXPECT_EQ(c->getFrameIndex(), 0);
+    deltaTime = -0.03;
+    c->tickAnimation();
+    deltaTime = 0.016;
     c->tickAnimation();
     c->advanceAnimation();
     EXPECT_EQ(c->getFrameIndex(), 0);
