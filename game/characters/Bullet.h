@@ -28,10 +28,13 @@ public:
     void update();
     // Damages the first listed enemy whose box overlaps the bullet's (touching
     // counts) and marks the bullet spent; true if one was hit. Ignores either side's
-    // dead flag.
+    // dead flag. Null entries are skipped.
     bool hitEnemies(std::vector<Character*> enemies);
+    // Whether the bullet is spent; the level deletes it then.
     bool isDead() const { return dead; }
+    // Health taken from the enemy hit.
     int getDamage() const { return damage; }
+    // World position of the top-left corner.
     SDL_Point getPosition() const { return SDL_Point{x, y}; }
 
 private:

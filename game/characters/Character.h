@@ -15,7 +15,9 @@ class TileMap;
 // health, and moves the box against the tile map's walls and one-way platforms.
 //
 // Positions are world pixels. Sums that would leave the int range saturate at its
-// ends, so absurd coordinates never overflow. A null tile map is open space.
+// ends, so absurd coordinates never overflow, and a velocity truncates to whole
+// pixels the same way (NaN moves nothing). A blocked move or fall costs one box
+// test per pixel tried. A null tile map is open space with the camera at 0.
 class Character {
 public:
     // What a character is (the kind field).
@@ -60,20 +62,30 @@ public:
     // Draws the current frame at (x - camera x, y), mirrored when facing left.
     void draw();
 
+    // World position of the box's top-left corner.
     SDL_Point getPosition() const { return SDL_Point{x, y}; }
-    // Size of the current frame.
+    // Width of the current frame, the box's width.
     int getWidth() const;
+    // Height of the current frame, the box's height.
     int getHeight() const;
+    // Current health; may be negative once dead.
     int getHealth() const { return health; }
+    // Whether health has ever dropped to 0 or below.
     bool isDead() const { return dead; }
 
-    // For tests and tools.
+    // Vertical speed in pixels per step, positive downward.
     float getVelocityY() const { return velocityY; }
+    // Sets the vertical speed; for tests and tools.
     void setVelocityY(float velocity) { velocityY = velocity; }
+    // 1 facing right, 0 facing left.
     int getFacing() const { return facing; }
+    // Places the box without any collision test; for tests and tools.
     void setPosition(int newX, int newY);
+    // Index of the frame shown.
     int getFrameIndex() const { return frameIndex; }
+    // Number of animation frames.
     int frameCount() const { return static_cast<int>(frames.size()); }
+    // kFlyingEnemy, kPlayerKind or kWalkingEnemy.
     int getKind() const { return kind; }
 
 protected:
