@@ -14,12 +14,14 @@
 #include "tools/levelcheck/LevelFormCheck.h"
 #include "tools/levelcheck/RouteReplay.h"
 #include "tools/levelcheck/RouteTargets.h"
+#include "tools/levelcheck/VisitedSet.h"
 
 namespace {
 // The coin pickup's bitmap, whose size is the coin's box.
 constexpr const char* kCoinBitmap = "assets/sprites/coin.bmp";
 // Long enough for any frame timer to run out, so each call shows the next frame.
 constexpr double kFrameAdvanceSeconds = 1.0;
+constexpr long long kMillisecondsPerSecond = 1000;
 
 std::string cellText(const Cell& cell) {
     return std::to_string(cell.row + 1) + ":" + std::to_string(cell.column + 1);
@@ -207,9 +209,11 @@ void LevelChecker::reportPlan(const RoutePlan& plan, const LevelCells& level, in
     if (plan.verdict == RoutePlan::Verdict::Undecided) {
         report.add(start.row + 1, start.column + 1, Severity::Note,
                    "the completion search stopped at its bound (" +
-                       std::to_string(limits.statesPerSearch) + " states per search, " +
-                       std::to_string(limits.time.count() / 1000) +
-                       " s) before it found a route; completion is not decided");
+                       std::to_string(limits.time.count() / kMillisecondsPerSecond) + " s, or " +
+                       std::to_string(limits.statesPerSearch) + " states or " +
+                       std::to_string(VisitedSet::kMaxBlocks) +
+                       " cells visited in one search) before it found a route; completion is "
+                       "not decided");
         return;
     }
     const bool failed = plan.verdict == RoutePlan::Verdict::Impossible;
