@@ -32,7 +32,9 @@ struct PathNode {
 //   the map width in a longer row lies outside the path grid;
 // - a grid of more than kMaxPathCells cells has no path grid at all: nodeAt gives
 //   none and findPath reports -999, so a pathological file cannot exhaust memory.
-// A tile size of 0 counts as 1. Rows below the renderer's output are not drawn.
+// A tile size of 0 counts as 1. Rows starting below the 480-pixel window are
+// skipped when drawing, as nothing there can be seen. The path search scans its
+// open list linearly, so one search may cost up to the square of the grid size.
 class TileMap {
 public:
     // Largest path grid built (cells); real levels are a few thousand cells.
