@@ -15,7 +15,9 @@ public:
     // False when the arguments are wrong; error() then says why.
     bool isValid() const { return problem.empty(); }
     const std::string& error() const { return problem; }
+    // Whether --help was given; the usage is then printed and nothing checked.
     bool wantsHelp() const { return help; }
+    // The level files to check, in the order given.
     const std::vector<std::string>& files() const { return levelFiles; }
     // Where to write the route as a replay script; empty when not asked for.
     const std::string& replayPath() const { return replay; }

@@ -17,6 +17,7 @@ public:
     // Indexes rows; the rows are kept.
     explicit LevelCells(std::vector<std::string> rows);
 
+    // The rows as read, row 0 first.
     const std::vector<std::string>& rows() const { return grid; }
     // Every cell holding code, in reading order.
     const std::vector<Cell>& cellsOf(char code) const;

@@ -16,8 +16,12 @@ class LevelPlay;
 
 // How much work the completion check of one level may do.
 struct CheckLimits {
-    std::chrono::milliseconds time{std::chrono::seconds(60)};
-    std::uint32_t statesPerSearch = 4000000;
+    static constexpr int kDefaultSeconds = 60;
+    // About 64 MB of stored states in one search; real levels need under 2 million.
+    static constexpr std::uint32_t kDefaultStatesPerSearch = 4000000;
+
+    std::chrono::milliseconds time{std::chrono::seconds(kDefaultSeconds)};
+    std::uint32_t statesPerSearch = kDefaultStatesPerSearch;
 };
 
 // Checks one level file: its form, entities that start stuck in walls, and

@@ -26,7 +26,9 @@ public:
     // Records a finding about the whole file (printed at row 1, column 1).
     void addForFile(Severity severity, const std::string& message);
 
+    // Every finding, in the order found.
     const std::vector<Diagnostic>& diagnostics() const { return entries; }
+    // Number of findings of each severity; errors decide the exit status.
     int errorCount() const { return count(Severity::Error); }
     int warningCount() const { return count(Severity::Warning); }
     // True when some finding at that cell has that severity and contains text.

@@ -38,6 +38,7 @@ public:
     void place(const PlayerState& state);
     // The state the player stands in now.
     PlayerState current() const;
+    // The borrowed player, whose box size the targets use.
     Player& player() { return subject; }
 
 private:

@@ -36,6 +36,7 @@ public:
     RoutePlanner(MoveSimulator& simulator, RouteTargets& targets, SearchBudget& budget, int columns,
                  int rows, int coinsNeeded);
 
+    // Surveys and plans from start; the verdict says whether moves hold a route.
     RoutePlan plan(const PlayerState& start);
 
 private:

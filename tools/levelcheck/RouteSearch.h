@@ -25,6 +25,7 @@ public:
     // Searches from start until visit says Stop (returns true), every reachable
     // state is seen or the budget runs out (returns false; see the budget).
     bool run(const PlayerState& start, const Visitor& visit);
+    // The states of the last run, for following a found state back to the start.
     const StateTable& table() const { return *states; }
 
 private:

@@ -17,6 +17,7 @@ public:
     RouteTargets(const LevelCells& level, int coinWidth, int coinHeight, Door* door,
                  MoveSimulator& simulator);
 
+    // The coins, indexed in reading order.
     int coinCount() const { return static_cast<int>(coins.size()); }
     const Cell& coin(int index) const { return coins[index]; }
     // Appends to out the index of every coin that the player's box in state
@@ -24,7 +25,6 @@ public:
     void coinsTouched(const PlayerState& state, std::vector<int>& out) const;
     // Whether the player in state touches the door (false without a door).
     bool doorTouched(const PlayerState& state);
-    bool hasDoor() const { return door != nullptr; }
 
 private:
     int coinAtCell(int column, int row) const;

@@ -18,7 +18,6 @@ public:
     void markHit() { hit = true; }
     // Whether a search stopped at a bound, so that its answer is incomplete.
     bool wasHit() const { return hit; }
-    std::uint32_t statesPerSearch() const { return stateLimit; }
 
 private:
     std::chrono::steady_clock::time_point deadline;

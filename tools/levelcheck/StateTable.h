@@ -31,7 +31,9 @@ public:
     // is known. Returns the new node's index, or kNone when the state was known
     // or the visited set is full.
     std::uint32_t insert(const PlayerState& state, std::uint32_t parent, Move move);
+    // Number of states discovered; node indices run from 0 to size() - 1.
     std::uint32_t size() const { return static_cast<std::uint32_t>(nodes.size()); }
+    // The node at index (below size()) and the state it stands for.
     const SearchNode& node(std::uint32_t index) const { return nodes[index]; }
     PlayerState stateAt(std::uint32_t index) const;
     // True once states were dropped because the visited set is full.
