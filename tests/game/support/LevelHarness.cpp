@@ -64,8 +64,8 @@ void LevelHarness::releaseAll() {
 void LevelHarness::step() {
     deltaTime = kStepSeconds;
     headless.clear(255, 255, 255);
+    ++stepCount;  // level ends reported during this step carry its number
     levelPlay->update();
-    ++stepCount;
 }
 
 int LevelHarness::run(const std::vector<ReplayRun>& runs, bool stopAtEnd) {
