@@ -33,7 +33,7 @@ public:
     bool isCollected() const { return collected; }
 
 private:
-    SDL_Renderer* renderer;
+    [[maybe_unused]] SDL_Renderer* renderer;  // kept with the other borrowed handles
     int x;
     int y;
     std::unique_ptr<Sprite> sprite;

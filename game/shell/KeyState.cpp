@@ -8,7 +8,8 @@ constexpr SDL_Keycode kKeyCodes[KeyState::kFlagCount] = {
 };
 
 bool validFlag(KeyFlag flag) {
-    return flag >= 0 && flag < KeyState::kFlagCount;
+    const int index = static_cast<int>(flag);
+    return index >= 0 && index < KeyState::kFlagCount;
 }
 
 }  // namespace

@@ -31,7 +31,7 @@ public:
     SDL_Point getPosition() const { return SDL_Point{x, y}; }
 
 private:
-    SDL_Renderer* renderer;
+    [[maybe_unused]] SDL_Renderer* renderer;  // kept with the other borrowed handles
     std::unique_ptr<Sprite> sprite;
     int x;
     int y;

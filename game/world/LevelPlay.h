@@ -68,7 +68,7 @@ private:
 
     SDL_Renderer* renderer;
     KeyState& keyState;
-    EventPump* eventPump;
+    [[maybe_unused]] EventPump* eventPump;  // handed over by the Game; not used here
     AudioManager* audio;
     std::unique_ptr<TileMap> tileMap;
     int levelIndex = 0;

@@ -64,8 +64,8 @@ INSTANTIATE_TEST_SUITE_P(ShippedLevels, ReplayTest,
                                            ReplayCase{0, "level1-death.replay", 0},
                                            ReplayCase{1, "level2-death.replay", 0},
                                            ReplayCase{2, "level3-death.replay", 0}),
-                         [](const ::testing::TestParamInfo<ReplayCase>& info) {
-                             std::string name = info.param.file;
+                         [](const ::testing::TestParamInfo<ReplayCase>& param) {
+                             std::string name = param.param.file;
                              for (char& ch : name) {
                                  if (!isalnum(static_cast<unsigned char>(ch))) {
                                      ch = '_';
