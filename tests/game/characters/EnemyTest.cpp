@@ -127,3 +127,19 @@ TEST_F(EnemyTest, ThreeBulletsKillAndTwoLeaveThirty) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(EnemyTest, BirdOnThePlayerSaysSameLocationWithoutALineBreak) {
+    load({"....................", "..E.................", "GGGGGGGGGGGGGGGGGGGG"});
+    Player& player = *harness->level().getPlayer();
+    BirdEnemy bird(harness->window().renderer(), "assets/sprites/birdenemy/bird_anim_1.bmp",
+                   player.getPosition().x, player.getPosition().y, &harness->level().getTileMap());
+    testing::internal::CaptureStdout();
+    bird.chase(player);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "SAME LOCATION");
+    // Same cell: the outputs stay as they were (the start position), so it does not move.
+    EXPECT_EQ(bird.getPosition().x, player.getPosition().x);
+}
+
+}  // namespace

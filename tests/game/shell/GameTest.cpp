@@ -145,6 +145,20 @@ TEST_F(GameTest, AFailedSaveKeepsTheTimeInMemory) {
     EXPECT_EQ(bestTimesFile(), "12\n34\n56");
 }
 
+TEST_F(GameTest, AMissingFolderKeepsTheTimeInMemory) {
+    game->startLevel(0);
+    game->showLevelEnd(800, 9.5f, 1);
+    ASSERT_EQ(rename("assets", "assets-away"), 0);
+    testing::internal::CaptureStdout();
+    pressKey(SDLK_RETURN);
+    const std::string out = testing::internal::GetCapturedStdout();
+    ASSERT_EQ(rename("assets-away", "assets"), 0);
+    EXPECT_NE(out.find("Could not save best times to assets/highscores.txt"), std::string::npos)
+        << out;
+    EXPECT_EQ(game->getBestTime(0), 9);
+    EXPECT_EQ(bestTimesFile(), "12\n34\n56");
+}
+
 TEST(GameStartTest, MissingOrShortBestTimesFileKeepsStartValues) {
     ScratchFolder folder;
     folder.linkRepositoryAssetsExceptBestTimes();
