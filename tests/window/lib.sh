@@ -24,7 +24,8 @@ wait_window() {
 
 # Gives the window the keyboard focus; keys are then sent without --window.
 focus_window() {
-    xdotool windowfocus --sync "$1" 2>/dev/null || xdotool windowfocus "$1"
+    # --sync can wait for ever when focus is slow to move: bound it.
+    timeout 5 xdotool windowfocus --sync "$1" 2>/dev/null || xdotool windowfocus "$1"
     sleep 0.2
 }
 
@@ -81,7 +82,7 @@ wait_exit() {
 screenshot() {
     local out=$1 win=${2:-root}
     if command -v import >/dev/null 2>&1 && import -version 2>/dev/null | grep -q ImageMagick; then
-        import -window "$win" "$out"
+        timeout 20 import -window "$win" "$out" || fail "no screenshot of window $win"
     else
         xwd -silent -id "$( [ "$win" = root ] && xwininfo -root | awk '/Window id/ {print $4}' || echo "$win")" > "$out.xwd"
     fi
@@ -103,7 +104,7 @@ shot() {
     local win=$1 name=$2 out
     mkdir -p "$BUILD_DIR/screenshots"
     out="$BUILD_DIR/screenshots/$name.png"
-    import -window "$win" "$out"
+    timeout 20 import -window "$win" "$out" || fail "no screenshot of window $win"
     if [ "${KESTRUN_UPDATE_DOCS:-0}" = "1" ]; then
         cp "$out" "$REPO_DIR/docs/$name.png"
     fi
