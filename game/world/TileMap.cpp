@@ -1,7 +1,6 @@
 #include "game/world/TileMap.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <limits>
 #include <utility>
 
@@ -48,7 +47,6 @@ TileMap::TileMap(SDL_Renderer* renderer_, const std::string& path, std::uint8_t 
 }
 
 TileMap::~TileMap() {
-    openList.clear();
     nodes.clear();
     if (groundTexture != nullptr) {
         SDL_DestroyTexture(groundTexture);
@@ -83,10 +81,10 @@ void TileMap::loadRows(std::vector<std::string> newRows) {
 
 void TileMap::buildNodes() {
     // Release the old grid's memory, not just its contents.
-    std::vector<PathNode*>().swap(openList);
     std::vector<PathNode>().swap(nodes);
     gridWidth = 0;
     gridHeight = 0;
+    search.reset(0, 0);
     const std::int64_t width = rows.empty() ? 0 : static_cast<std::int64_t>(rows[0].size());
     const std::int64_t height = static_cast<std::int64_t>(rows.size());
     if (width == 0 || width > kMaxPathCells || height > kMaxPathCells ||
@@ -108,6 +106,7 @@ void TileMap::buildNodes() {
             nodes.push_back(node);
         }
     }
+    search.reset(gridWidth, gridHeight);
 }
 
 int TileMap::rowCount() const {
@@ -201,84 +200,25 @@ PathNode* TileMap::nodeAt(int column, int row) {
     return &nodes[static_cast<std::size_t>(row) * gridWidth + column];
 }
 
-PathNode* TileMap::takeBestOpenNode() {
-    // Linear scan; "<=" lets the later of two equal f values win.
-    std::size_t best = 0;
-    for (std::size_t i = 0; i < openList.size(); ++i) {
-        if (openList[i]->f <= openList[best]->f) {
-            best = i;
-        }
-    }
-    PathNode* node = openList[best];
-    openList.erase(openList.begin() + static_cast<std::ptrdiff_t>(best));
-    return node;
-}
-
-void TileMap::openNeighbour(PathNode& current, int column, int row, int goalColumn, int goalRow) {
-    PathNode* n = nodeAt(column, row);
-    if (n == nullptr || n->solid || n->inClosedList) {
-        return;
-    }
-    if (n->inOpenList && (n->parent == nullptr || !(n->parent->g > current.g))) {
-        return;
-    }
-    const std::int64_t distance = std::llabs(static_cast<std::int64_t>(column) - goalColumn) +
-                                  std::llabs(static_cast<std::int64_t>(row) - goalRow);
-    n->parent = &current;
-    n->g = static_cast<float>(n->cost) + current.g;
-    n->h = static_cast<float>(n->cost * distance);
-    n->f = n->g + n->h;
-    if (!n->inOpenList) {
-        n->inOpenList = true;
-        openList.push_back(n);
-    }
-}
-
 void TileMap::findPath(int startX, int startY, int goalX, int goalY, int& outX, int& outY) {
-    openList.clear();
-    for (PathNode& node : nodes) {
-        node.inOpenList = false;
-        node.inClosedList = false;
-        node.f = 0.0f;
-        node.g = 0.0f;
-        node.h = 0.0f;
-    }
-    const int goalColumn = goalX / tileWidth;
-    const int goalRow = goalY / tileHeight;
-    PathNode* goal = nodeAt(goalColumn, goalRow);
+    search.clearLastSearch();
+    PathNode* goal = nodeAt(goalX / tileWidth, goalY / tileHeight);
     PathNode* start = nodeAt(startX / tileWidth, startY / tileHeight);
     if (goal == nullptr || start == nullptr) {
         outX = kNoPath;
         outY = kNoPath;
         return;
     }
-    start->f = 0.0f;
-    PathNode* current = start;
-    openList.push_back(start);
-    if (current == goal) {
+    if (start == goal) {
         return;
     }
-    do {
-        current = takeBestOpenNode();
-        current->inClosedList = true;
-        current->inOpenList = false;
-        const int column = current->x / tileWidth;
-        const int row = current->y / tileHeight;
-        openNeighbour(*current, column + 1, row, goalColumn, goalRow);
-        openNeighbour(*current, column, row + 1, goalColumn, goalRow);
-        openNeighbour(*current, column - 1, row, goalColumn, goalRow);
-        openNeighbour(*current, column, row - 1, goalColumn, goalRow);
-    } while (current != goal && !openList.empty());
-    if (current != goal) {
+    const int step = search.firstStep(static_cast<int>(start - nodes.data()),
+                                      static_cast<int>(goal - nodes.data()));
+    if (step == PathSearch::kUnreachable) {
         outX = kNoPath;
         outY = kNoPath;
         return;
     }
-    // Every parent set by this search leads back to the start without a cycle.
-    PathNode* step = goal;
-    while (step->parent != start && step->parent != nullptr) {
-        step = step->parent;
-    }
-    outX = step->x;
-    outY = step->y;
+    outX = nodes[step].x;
+    outY = nodes[step].y;
 }

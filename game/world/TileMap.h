@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "game/world/PathSearch.h"
+
 // One cell of the path-finding grid.
 struct PathNode {
     int x = 0;                   // world x of the cell's left edge
@@ -33,8 +35,9 @@ struct PathNode {
 // - a grid of more than kMaxPathCells cells has no path grid at all: nodeAt gives
 //   none and findPath reports -999, so a pathological file cannot exhaust memory.
 // A tile size of 0 counts as 1. Rows starting below the 480-pixel window are
-// skipped when drawing, as nothing there can be seen. The path search scans its
-// open list linearly, so one search may cost up to the square of the grid size.
+// skipped when drawing, as nothing there can be seen. The path search (PathSearch)
+// keeps its open list in a heap and caches answers per start and goal cell, so a
+// search costs about n log n in the nodes it reaches, and a repeated one a lookup.
 class TileMap {
 public:
     // Largest path grid built (cells); real levels are a few thousand cells.
@@ -70,7 +73,9 @@ public:
     int rowLength(int r) const;
     // Width of the map in cells: the length of row 0, 0 without rows.
     int mapWidth() const;
-    // The path node of a cell, or null outside the path grid.
+    // The path node of a cell, or null outside the path grid. Its search fields show
+    // the last search that ran; a search answered from the cache clears the flags
+    // and scores (as every search does first) and keeps the parents.
     PathNode* nodeAt(int column, int row);
     // True when (x, y) lies in a 'G' or 'U' cell of the grid.
     bool isWall(int x, int y) const;
@@ -88,8 +93,6 @@ private:
     char cellAt(int x, int y) const;
     void buildNodes();
     void loadTexture(SDL_Texture*& texture, const char* path);
-    PathNode* takeBestOpenNode();
-    void openNeighbour(PathNode& current, int column, int row, int goalColumn, int goalRow);
 
     SDL_Renderer* renderer;
     int tileWidth;
@@ -99,8 +102,8 @@ private:
     SDL_Texture* blackTexture = nullptr;
     SDL_Texture* platformTexture = nullptr;
     int cameraX = 0;
-    std::vector<PathNode*> openList;
     std::vector<PathNode> nodes;
-    int gridWidth = 0;   // columns of the path grid (0 when there is none)
-    int gridHeight = 0;  // rows of the path grid
+    int gridWidth = 0;         // columns of the path grid (0 when there is none)
+    int gridHeight = 0;        // rows of the path grid
+    PathSearch search{nodes};  // declared after nodes, which it borrows
 };

@@ -39,6 +39,21 @@ ReferencePathSearch::Node* ReferencePathSearch::nodeAt(int column, int row) {
     return &nodes[row * width + column];
 }
 
+ReferencePathSearch::CellState ReferencePathSearch::cellState(int column, int row) {
+    const Node* node = nodeAt(column, row);
+    CellState state;
+    if (node->parent != nullptr) {
+        state.parentColumn = node->parent->x / tileWidth;
+        state.parentRow = node->parent->y / tileHeight;
+    }
+    state.inOpenList = node->inOpenList;
+    state.inClosedList = node->inClosedList;
+    state.f = node->f;
+    state.g = node->g;
+    state.h = node->h;
+    return state;
+}
+
 void ReferencePathSearch::findPath(int startX, int startY, int goalX, int goalY, int& outX,
                                    int& outY) {
     // 1. Fresh lists and scores; parents stay.

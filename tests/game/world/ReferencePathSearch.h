@@ -20,8 +20,21 @@ class ReferencePathSearch {
 public:
     ReferencePathSearch(const std::vector<std::string>& rows, int tileWidth, int tileHeight);
 
+    // What one cell holds after the last search; parent -1, -1 when it has none.
+    struct CellState {
+        int parentColumn = -1;
+        int parentRow = -1;
+        bool inOpenList = false;
+        bool inClosedList = false;
+        float f = 0.0f;
+        float g = 0.0f;
+        float h = 0.0f;
+    };
+
     // One search; parents left by earlier searches stay in place.
     void findPath(int startX, int startY, int goalX, int goalY, int& outX, int& outY);
+    // The search fields of a cell inside the grid, for comparing what searches leave.
+    CellState cellState(int column, int row);
 
 private:
     struct Node {
