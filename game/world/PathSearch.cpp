@@ -82,21 +82,23 @@ void PathSearch::expand(int cell, int goalColumn, int goalRow) {
     current.inOpenList = false;
     const int column = cell % width;
     const int row = cell / width;
+    const Target goal{goalColumn, goalRow};
     if (column + 1 < width) {
-        openNeighbour(current, cell + 1, goalColumn, goalRow);
+        openNeighbour(current, cell + 1, column + 1, row, goal);
     }
     if (row + 1 < height) {
-        openNeighbour(current, cell + width, goalColumn, goalRow);
+        openNeighbour(current, cell + width, column, row + 1, goal);
     }
     if (column > 0) {
-        openNeighbour(current, cell - 1, goalColumn, goalRow);
+        openNeighbour(current, cell - 1, column - 1, row, goal);
     }
     if (row > 0) {
-        openNeighbour(current, cell - width, goalColumn, goalRow);
+        openNeighbour(current, cell - width, column, row - 1, goal);
     }
 }
 
-void PathSearch::openNeighbour(PathNode& current, int cell, int goalColumn, int goalRow) {
+void PathSearch::openNeighbour(PathNode& current, int cell, int column, int row,
+                               const Target& goal) {
     PathNode& n = nodes[cell];
     if (n.solid || n.inClosedList) {
         return;
@@ -105,8 +107,8 @@ void PathSearch::openNeighbour(PathNode& current, int cell, int goalColumn, int 
     if (n.inOpenList && (n.parent == nullptr || !(n.parent->g > current.g))) {
         return;
     }
-    const std::int64_t distance = std::llabs(static_cast<std::int64_t>(cell % width) - goalColumn) +
-                                  std::llabs(static_cast<std::int64_t>(cell / width) - goalRow);
+    const std::int64_t distance = std::llabs(static_cast<std::int64_t>(column) - goal.column) +
+                                  std::llabs(static_cast<std::int64_t>(row) - goal.row);
     n.parent = &current;
     n.g = static_cast<float>(n.cost) + current.g;
     n.h = static_cast<float>(n.cost * distance);
@@ -116,16 +118,17 @@ void PathSearch::openNeighbour(PathNode& current, int cell, int goalColumn, int 
         appendOrder[cell] = static_cast<std::uint32_t>(appended.size());
         appended.push_back(static_cast<std::uint32_t>(cell));
     }
-    open.push(OpenHeap::Entry{n.f, appendOrder[cell], static_cast<std::uint32_t>(cell)});
+    open.push(OpenQueue::Entry{n.f, appendOrder[cell]});
 }
 
 int PathSearch::takeBestOpen() {
     while (!open.empty()) {
-        const OpenHeap::Entry entry = open.pop();
-        const PathNode& node = nodes[entry.cell];
+        const OpenQueue::Entry entry = open.pop();
+        const std::uint32_t cell = appended[entry.order];
+        const PathNode& node = nodes[cell];
         // Entries of closed nodes, and entries from before a re-parenting, are stale.
         if (node.inOpenList && node.f == entry.f) {
-            return static_cast<int>(entry.cell);
+            return static_cast<int>(cell);
         }
     }
     return -1;

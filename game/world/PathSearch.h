@@ -5,13 +5,13 @@
 #include <unordered_map>
 #include <vector>
 
-#include "game/world/OpenHeap.h"
+#include "game/world/OpenQueue.h"
 
 struct PathNode;
 
 // The search behind TileMap::findPath. It expands exactly the nodes, in exactly the
 // order, that a plain open list scanned front to back with "<=" would: the open
-// list is a heap ordered on (f, then later append first), a re-parented node is
+// list is a queue ordered on (f, then later append first), a re-parented node is
 // pushed again under its first append order and its stale entry skipped, and the
 // working storage lives from one search to the next. Only the nodes the previous
 // search appended are cleared before the next one, which leaves every node as a
@@ -41,19 +41,26 @@ public:
     // The cell index (row * width + column) next to start on a shortest route to
     // goal, or kUnreachable. start and goal are different cells of the grid.
     int firstStep(int start, int goal);
+    // What firstStep does on a cache miss: one full search, neither reading nor
+    // filling the cache. Call clearLastSearch first. Benchmarks time it directly.
+    int search(int start, int goal);
 
 private:
-    int search(int start, int goal);
     // Closes a node and opens or re-parents its neighbours right, down, left, up.
     void expand(int cell, int goalColumn, int goalRow);
-    void openNeighbour(PathNode& current, int cell, int goalColumn, int goalRow);
-    // The open node to expand next, skipping stale heap entries; -1 when none.
+    // The goal's column and row.
+    struct Target {
+        int column;
+        int row;
+    };
+    void openNeighbour(PathNode& current, int cell, int column, int row, const Target& goal);
+    // The open node to expand next, skipping stale queue entries; -1 when none.
     int takeBestOpen();
 
     std::vector<PathNode>& nodes;
     int width = 0;
     int height = 0;
-    OpenHeap open;
+    OpenQueue open;
     std::vector<std::uint32_t> appended;     // cells appended this search, in order
     std::vector<std::uint32_t> appendOrder;  // per cell: its index in appended
     std::unordered_map<std::uint64_t, int> answers;
