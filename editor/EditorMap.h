@@ -19,7 +19,8 @@
 class EditorMap {
 public:
     // Loads the rows of the file at path and the ten cell bitmaps (drawn opaque,
-    // without a colour key). A file that cannot be used prints one line saying
+    // without a colour key; one whose header claims more than 4096 x 4096 pixels
+    // is not loaded). A file that cannot be used prints one line saying
     // why; isLoaded() then answers false. The renderer is borrowed and must
     // outlive the map.
     EditorMap(SDL_Renderer* renderer, const std::string& path);

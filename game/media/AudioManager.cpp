@@ -10,14 +10,75 @@ constexpr int kPlayOnce = 0;
 constexpr int kNoTimeLimit = -1;
 constexpr int kLoopForever = -1;
 constexpr int kCloseSourceAfterLoading = 1;
+
+// SDL_mixer's music reader divides by a WAV's channel count without checking it
+// (a damaged header with none stops the game with a division by zero), and a
+// sound recorded at a very low rate grows by the rate ratio when the mixer
+// converts it to the device's rate (at 1 Hz by 22050 times; music at 1 Hz takes
+// most of a gigabyte). No real recording is slower than this rate, and no game
+// effect takes more than this size once converted.
+constexpr Sint64 kMinSampleRate = 1000;
+constexpr Sint64 kMaxConvertedEffectBytes = Sint64{64} * 1024 * 1024;
+constexpr Sint64 kNoSizeLimit = -1;
+constexpr Uint32 kRiffTag = 0x46464952;    // "RIFF", read little-endian
+constexpr Uint32 kWaveTag = 0x45564157;    // "WAVE"
+constexpr Uint32 kFormatTag = 0x20746D66;  // "fmt "
+// "RIFF", the file's length, then "WAVE".
+constexpr Sint64 kWaveTagOffset = 8;
+// Chunks examined before giving up on finding the format.
+constexpr int kMaxChunks = 64;
+// The densest encodings the mixer reads store two samples per byte (4-bit ADPCM);
+// each converted frame takes 16-bit stereo.
+constexpr Sint64 kMaxSamplesPerByte = 2;
+constexpr Sint64 kDeviceFrameBytes = 4;
+
+// False for a WAV file whose format declares no channels or a rate below
+// kMinSampleRate, or (with a size limit) whose samples would exceed maxBytes once
+// converted. Files that are missing, not WAV files or without a format chunk are
+// left to the mixer.
+bool plausibleWave(const char* path, Sint64 maxBytes) {
+    SDL_RWops* source = SDL_RWFromFile(path, "rb");
+    if (source == nullptr) {
+        return true;
+    }
+    const Sint64 size = SDL_RWsize(source);
+    const bool wave = SDL_ReadLE32(source) == kRiffTag &&
+                      SDL_RWseek(source, kWaveTagOffset, RW_SEEK_SET) == kWaveTagOffset &&
+                      SDL_ReadLE32(source) == kWaveTag;
+    bool plausible = true;
+    // Past the end every read gives 0, so a file without a format chunk ends the
+    // walk after kMaxChunks empty steps.
+    for (int i = 0; wave && i < kMaxChunks; ++i) {
+        const Uint32 id = SDL_ReadLE32(source);
+        const Uint32 length = SDL_ReadLE32(source);
+        if (id == kFormatTag) {
+            SDL_ReadLE16(source);  // the encoding, which the mixer checks itself
+            const Sint64 channels = SDL_ReadLE16(source);
+            const Sint64 rate = SDL_ReadLE32(source);
+            // Widened and divided before multiplying: no step can overflow.
+            plausible = channels > 0 && rate >= kMinSampleRate &&
+                        (maxBytes < 0 || size * kMaxSamplesPerByte / channels * kFrequency / rate *
+                                                 kDeviceFrameBytes <=
+                                             maxBytes);
+            break;
+        }
+        // Chunks are padded to an even length.
+        if (SDL_RWseek(source, Sint64{length} + (length & 1u), RW_SEEK_CUR) < 0) {
+            break;
+        }
+    }
+    SDL_RWclose(source);
+    return plausible;
+}
 }  // namespace
 
 AudioManager::AudioManager() {
     deviceOpen = Mix_OpenAudio(kFrequency, kSampleFormat, kStereo, kChunkSize) == 0;
-    music = Mix_LoadMUS(kMusicPath);
+    music = plausibleWave(kMusicPath, kNoSizeLimit) ? Mix_LoadMUS(kMusicPath) : nullptr;
     sounds.reserve(kSoundPaths.size());
     for (const char* path : kSoundPaths) {
-        SDL_RWops* source = SDL_RWFromFile(path, "rb");
+        SDL_RWops* source =
+            plausibleWave(path, kMaxConvertedEffectBytes) ? SDL_RWFromFile(path, "rb") : nullptr;
         Mix_Chunk* chunk =
             source != nullptr ? Mix_LoadWAV_RW(source, kCloseSourceAfterLoading) : nullptr;
         sounds.push_back(Sound{path, chunk});

@@ -38,6 +38,8 @@ public:
 
     // Opens the device (SDL's audio subsystem must be usable) and loads every
     // file; the volume setting starts at 100 without being applied to the mixer.
+    // A WAV declaring no channels or a rate below 1000 Hz, or an effect that would
+    // take more than 64 MB once converted, is not handed to the mixer and stays empty.
     AudioManager();
     // Frees the music and the effects, then closes the device it opened, so a
     // later AudioManager can open it again.

@@ -10,7 +10,8 @@
 class Sprite {
 public:
     // Loads the bitmap at path (relative to the working directory); on failure
-    // prints "SURFACE for bitmap '<path>' not loaded " and SDL's error text.
+    // prints "SURFACE for bitmap '<path>' not loaded " and SDL's error text. A
+    // header claiming more than 4096 x 4096 pixels counts as a failure.
     Sprite(SDL_Renderer* renderer, const std::string& path);
     // Destroys the texture, then frees the surface.
     ~Sprite();
