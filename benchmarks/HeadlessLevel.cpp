@@ -32,6 +32,13 @@ void HeadlessLevel::load(const std::string& path) {
     levelPlay->loadLevelFile(path);
 }
 
+void HeadlessLevel::holdKey(SDL_Keycode key) {
+    SDL_Event event{};
+    event.type = SDL_KEYDOWN;
+    event.key.keysym.sym = key;
+    keys.handleKeyEvent(event);
+}
+
 void HeadlessLevel::step() {
     deltaTime = kStepSeconds;
     SDL_SetRenderDrawColor(renderer, kClearShade, kClearShade, kClearShade, SDL_ALPHA_OPAQUE);

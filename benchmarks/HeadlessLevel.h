@@ -12,8 +12,9 @@ class AudioManager;
 class LevelPlay;
 
 // A level played without a screen: a 640 x 480 window on SDL's dummy driver with
-// the renderer the Game would create there (the software one), dummy audio, no keys
-// held, and a fixed frame time of 16 ms. SDL and the font library must be started.
+// the renderer the Game would create there (the software one), dummy audio, keys
+// held as told, and a fixed frame time of 16 ms. SDL and the font library must be
+// started.
 class HeadlessLevel : public LevelEndListener {
 public:
     static constexpr double kStepSeconds = 0.016;
@@ -27,6 +28,8 @@ public:
 
     // Loads a level file (relative to the working directory or absolute).
     void load(const std::string& path);
+    // Holds a key down from now on, as its key-down event would.
+    void holdKey(SDL_Keycode key);
     // One frame of play as the Game runs it: clear, the level's step (which moves
     // and draws everything) and the present that shows the picture.
     void step();

@@ -10,6 +10,7 @@ packages=(
   xvfb xdotool x11-utils xauth imagemagick
   clang libclang-rt-14-dev
   fonts-dejavu-core
+  valgrind
 )
 
 missing=()

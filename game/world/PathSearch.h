@@ -12,8 +12,9 @@ struct PathNode;
 // The search behind TileMap::findPath. It expands exactly the nodes, in exactly the
 // order, that a plain open list scanned front to back with "<=" would: the open
 // list is a queue ordered on (f, then later append first), a re-parented node is
-// pushed again under its first append order and its stale entry skipped, and the
-// working storage lives from one search to the next. Only the nodes the previous
+// pushed again under its first append order and its stale entry skipped, f is
+// computed in float as that list's scores are, and the working storage lives from
+// one search to the next. Only the nodes the previous
 // search appended are cleared before the next one, which leaves every node as a
 // reset of all of them would.
 //

@@ -36,8 +36,9 @@ struct PathNode {
 //   none and findPath reports -999, so a pathological file cannot exhaust memory.
 // A tile size of 0 counts as 1. Rows starting below the 480-pixel window are
 // skipped when drawing, as nothing there can be seen. The path search (PathSearch)
-// keeps its open list in a heap and caches answers per start and goal cell, so a
-// search costs about n log n in the nodes it reaches, and a repeated one a lookup.
+// keeps its open list in buckets of equal score and caches answers per start and
+// goal cell: a search costs about the number of nodes it reaches, and a repeated
+// one a lookup.
 class TileMap {
 public:
     // Largest path grid built (cells); real levels are a few thousand cells.
