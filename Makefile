@@ -41,7 +41,7 @@ sanitize: deps
 
 fuzz: deps
 	@cmake -S . -B $(FUZZ_DIR) -DCMAKE_CXX_COMPILER=clang++ -DKESTRUN_FUZZ=ON > /dev/null
-	@cmake --build $(FUZZ_DIR) -j $(JOBS)
+	@cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzzers
 	./tools/run-fuzzers.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
 
 bench: deps

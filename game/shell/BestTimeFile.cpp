@@ -38,8 +38,8 @@ std::string readLeadingLines(std::FILE* file) {
             ++lines;
             lineLength = 0;
         } else if (lineLength < BestTimeFile::kMaxLineChars) {
-            // A NUL would end the line early for the conversion; keep it as a blank.
-            text.push_back(c == '\0' ? ' ' : static_cast<char>(c));
+            // Kept as it is: a NUL ends the line's number in parse, as it ends a C string.
+            text.push_back(static_cast<char>(c));
             ++lineLength;
         }
     }
