@@ -90,9 +90,15 @@ std::string BestTimeFile::format(const Times& times) {
 bool BestTimeFile::write(const std::string& path, const Times& times) {
     const std::string temporary = path + ".tmp";
     const std::string text = format(times);
-    std::FILE* file = std::fopen(temporary.c_str(), "w");
+    // The rename would replace even a read-only file; its lack of write permission
+    // is honoured as opening it for writing would.
+    const bool writable = ::access(path.c_str(), W_OK) == 0 || errno == ENOENT;
+    const char* reason = writable ? nullptr : std::strerror(errno);
+    std::FILE* file = writable ? std::fopen(temporary.c_str(), "w") : nullptr;
     bool ok = file != nullptr;
-    const char* reason = ok ? nullptr : std::strerror(errno);
+    if (writable && !ok) {
+        reason = std::strerror(errno);
+    }
     if (ok && std::fwrite(text.data(), 1, text.size(), file) != text.size()) {
         ok = false;
         reason = std::strerror(errno);

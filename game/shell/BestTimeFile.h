@@ -25,7 +25,8 @@ public:
     static bool read(const std::string& path, Times& times);
     // The file's text: "%d\n%d\n%d".
     static std::string format(const Times& times);
-    // Replaces the file atomically (temporary file, then rename). On failure prints
-    // one line to standard output, leaves the old file as it was and answers false.
+    // Replaces the file atomically (temporary file, then rename); a file without
+    // write permission is not replaced. On failure prints one line to standard
+    // output, leaves the old file as it was and answers false.
     static bool write(const std::string& path, const Times& times);
 };

@@ -67,6 +67,19 @@ void GameTour::release(SDL_Keycode key) {
     testsupport::pushKey(key, false);
 }
 
+bool GameTour::completeFirstLevel() {
+    press(SDLK_RETURN);
+    press(SDLK_RETURN);
+    hold(SDLK_RIGHT);
+    for (int i = 0; i < kLevelFrames && theGame->getState() == Playing; ++i) {
+        frames(1);
+    }
+    release(SDLK_RIGHT);
+    const bool ended = theGame->getState() == LevelEnded;
+    press(SDLK_RETURN);
+    return ended;
+}
+
 TourLog GameTour::run() {
     TourLog log;
     Game& g = *theGame;

@@ -55,6 +55,10 @@ public:
     // Escape ignored there, Return to the level select, level 2, Escape, and
     // Escape again, which ends the program.
     TourLog run();
+    // From the main menu: opens the level select, starts level 1, holds Right
+    // until the level ends (at most kLevelFrames) and presses Return on the end
+    // screen, which files a completed level's time. True when the level ended.
+    bool completeFirstLevel();
     // Frames run so far.
     int frameCount() const { return frameTotal; }
 
