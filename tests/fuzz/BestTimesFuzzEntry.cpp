@@ -64,7 +64,6 @@ BestTimeFile::Times expectedTimes(const std::string& text, const BestTimeFile::T
 }  // namespace
 
 int fuzzBestTimes(const std::uint8_t* data, std::size_t size) {
-    FuzzInput::enterRepository();
     const std::string text(reinterpret_cast<const char*>(data), size);
     FuzzInput input(data, size);
     BestTimeFile::Times start{};

@@ -7,6 +7,7 @@
 
 #include "editor/EditorMap.h"
 #include "tests/fuzz/FuzzInput.h"
+#include "tests/fuzz/InRepository.h"
 
 namespace {
 
@@ -26,7 +27,6 @@ struct EditorWorld {
 
 EditorWorld& editorWorld() {
     static EditorWorld* world = [] {
-        FuzzInput::enterRepository();
         SDL_Init(SDL_INIT_VIDEO);
         auto* created = new EditorWorld;
         created->window =
@@ -123,6 +123,7 @@ void toggleAndRestore(EditorMap& map, FuzzInput& input) {
 }  // namespace
 
 int fuzzEditorMap(const std::uint8_t* data, std::size_t size) {
+    const InRepository repository;
     EditorWorld& world = editorWorld();
     const std::string bytes(reinterpret_cast<const char*>(data), size);
     FuzzInput::writeFile(world.levelPath, bytes);

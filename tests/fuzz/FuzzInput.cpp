@@ -1,6 +1,6 @@
 #include "tests/fuzz/FuzzInput.h"
 
-#include <unistd.h>
+#include <stdlib.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -32,15 +32,6 @@ void FuzzInput::require(bool condition, const char* what) {
         std::fprintf(stderr, "invariant failed: %s\n", what);
         std::abort();
     }
-}
-
-void FuzzInput::enterRepository() {
-    static const bool entered = [] {
-        setenv("SDL_VIDEODRIVER", "dummy", 1);
-        setenv("SDL_AUDIODRIVER", "dummy", 1);
-        return chdir(KESTRUN_SOURCE_DIR) == 0;
-    }();
-    require(entered, "the repository is the working directory");
 }
 
 const std::string& FuzzInput::scratchFolder() {

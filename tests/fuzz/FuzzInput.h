@@ -5,9 +5,8 @@
 #include <string>
 
 // Numbers drawn from a fuzz input's bytes, cycling through them, plus what every
-// reader's fuzz entry needs: a way to stop on a broken invariant, the repository
-// as working directory (the programs open their assets by relative paths) and a
-// private folder for the files an entry writes.
+// reader's fuzz entry needs: a way to stop on a broken invariant and a private
+// folder for the files an entry writes.
 class FuzzInput {
 public:
     FuzzInput(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
@@ -20,8 +19,6 @@ public:
     // Stops the process with the invariant's name when it does not hold, so the
     // fuzzer keeps the input as a finding.
     static void require(bool condition, const char* what);
-    // Selects SDL's dummy drivers and enters the repository root (once per process).
-    static void enterRepository();
     // A temporary folder of this process's own, made once and kept for its life.
     static const std::string& scratchFolder();
     // Writes bytes to path, replacing it.

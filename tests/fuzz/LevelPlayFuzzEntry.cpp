@@ -15,6 +15,7 @@
 #include "game/world/LevelPlay.h"
 #include "game/world/TileMap.h"
 #include "tests/fuzz/FuzzInput.h"
+#include "tests/fuzz/InRepository.h"
 
 namespace {
 
@@ -38,7 +39,6 @@ struct PlayWorld {
 
 PlayWorld& playWorld() {
     static PlayWorld* world = [] {
-        FuzzInput::enterRepository();
         SDL_Init(SDL_INIT_VIDEO | SDL_INIT_AUDIO);
         TTF_Init();
         auto* created = new PlayWorld;
@@ -134,6 +134,7 @@ void pressKeys(KeyState& keys, std::uint8_t bits) {
 }  // namespace
 
 int fuzzLevelPlay(const std::uint8_t* data, std::size_t size) {
+    const InRepository repository;
     PlayWorld& world = playWorld();
     const std::string bytes(reinterpret_cast<const char*>(data), size);
     FuzzInput::writeFile(world.levelPath, bytes);

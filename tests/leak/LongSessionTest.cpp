@@ -17,15 +17,8 @@
 #include "tests/reliability/game/GameTour.h"
 #include "tests/reliability/support/AssetTree.h"
 #include "tests/reliability/support/ResidentMemory.h"
+#include "tests/reliability/support/Sanitizers.h"
 #include "tests/support/ScratchFolder.h"
-
-#if defined(__SANITIZE_ADDRESS__)
-#define KESTRUN_LEAK_TEST_SANITIZED 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define KESTRUN_LEAK_TEST_SANITIZED 1
-#endif
-#endif
 
 namespace leaktest {
 namespace {
@@ -53,12 +46,8 @@ constexpr int kSampleEvery = 200;
 // would pass this many times over. Leaks per shot are LeakSanitizer's to find.
 constexpr long kFlatBoundKb = 2 * 1024;
 constexpr size_t kHundredsOfBullets = 200;
-#ifdef KESTRUN_LEAK_TEST_SANITIZED
 // The sanitizer keeps freed memory in quarantine, so resident memory grows by design.
-constexpr bool kMemoryIsMeaningful = false;
-#else
-constexpr bool kMemoryIsMeaningful = true;
-#endif
+constexpr bool kMemoryIsMeaningful = !reliability::kUnderAddressSanitizer;
 
 // Runs the session's frames, sampling resident memory every kSampleEvery frames.
 class Session {
