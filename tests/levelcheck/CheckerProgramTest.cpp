@@ -62,6 +62,13 @@ TEST_P(ShippedLevelTest, HasNoErrorsAndItsRouteReplaysToTheDoor) {
     testsupport::ScratchFolder folder;
     folder.linkRepositoryAssetsExceptBestTimes();
     const ProgramRun run = runChecker("--replay route.replay " + level);
+#if defined(__SANITIZE_ADDRESS__)
+    // An AddressSanitizer build searches several times slower and can reach the
+    // search's time bound first; the normal build decides these levels.
+    if (run.output.find("completion is not decided") != std::string::npos) {
+        GTEST_SKIP() << "route search bound reached under AddressSanitizer";
+    }
+#endif
     ASSERT_EQ(run.status, 0) << run.output;
     EXPECT_NE(run.output.find(level + ": 0 errors"), std::string::npos) << run.output;
 
