@@ -38,13 +38,17 @@ void damageAll(const std::string& folderOrFile, const Damage& damage) {
     }
 }
 
-// Runs the tour over the quick level 1, checking every step of it was reached.
+// What a tour showed: how far it got, what it printed, how much the peak
+// resident memory grew.
 struct TourResult {
     TourLog log;
     ConsoleReport report;
     long peakGrowthKb = 0;
 };
 
+// Runs the tour over the quick level 1, checking that every step of it was
+// reached, that nothing but the media messages was printed and that memory
+// stayed within the bound.
 TourResult tourWithQuickLevel() {
     AssetTree::replace("assets/levels/level1.txt", GameTour::kQuickLevel);
     TourResult result;
