@@ -32,8 +32,8 @@ editor: build
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 
-# The sanitizer run checks for leaks too (tests/leak/lsan.supp lists the few
-# tolerated, inside system libraries). The window tests run the programs on an
+# The sanitizer run checks for leaks too (tests/leak/lsan.supp would list any
+# tolerated, inside system libraries only). The window tests run the programs on an
 # X server, where the desktop-bus library loaded by SDL keeps memory to the end
 # from code already unloaded, which LeakSanitizer cannot name; they run with
 # the address and behaviour checks only. Their code paths are leak-checked
