@@ -1,5 +1,5 @@
 # Helpers for window tests: source this file from a test_*.sh script.
-# The scripts run under xvfb-run, so DISPLAY is set.
+# The scripts run under with-xvfb.sh, on an X server of their own, so DISPLAY is set.
 set -euo pipefail
 
 BUILD_DIR=$(cd "${1:?build folder}" && pwd)

@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Runs a command on an X server of its own: Xvfb picks a display number that no
+# other server holds and reports it (-displayfd), so window tests running side by
+# side never send keys to each other's windows. The server ends with the command.
+set -euo pipefail
+
+geometry=${KESTRUN_XVFB_SCREEN:-1024x768x24}
+fifo_dir=$(mktemp -d /tmp/kestrun-xvfb-XXXXXX)
+mkfifo "$fifo_dir/display"
+
+Xvfb -displayfd 3 -screen 0 "$geometry" -nolisten tcp 3>"$fifo_dir/display" 2>"$fifo_dir/log" &
+xvfb_pid=$!
+cleanup() {
+    kill "$xvfb_pid" 2>/dev/null || true
+    wait "$xvfb_pid" 2>/dev/null || true
+    rm -rf "$fifo_dir"
+}
+trap cleanup EXIT
+
+display=""
+if ! read -r -t 20 display < "$fifo_dir/display" || [ -z "$display" ]; then
+    echo "Xvfb did not start:" >&2
+    cat "$fifo_dir/log" >&2
+    exit 1
+fi
+export DISPLAY=":$display"
+unset XAUTHORITY
+set +e
+"$@"
+status=$?
+set -e
+exit "$status"
