@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 
-#include "editor/LevelFile.h"
+#include "common/SafeFileWriter.h"
+#include "editor/EditorLevelFile.h"
 
 namespace {
 
@@ -28,6 +30,11 @@ constexpr CellImage kCellImages[] = {
 };
 
 const std::string kNoRow;
+
+// Where a level that could not be saved goes when TMPDIR does not say, and the
+// end of its name before the unique part.
+constexpr const char* kTemporaryFolder = "/tmp";
+constexpr const char* kRecoverySuffix = ".save-";
 
 // A damaged header can claim billions of pixels, which SDL allocates and clears
 // before it finds the file too short (a 65536 x 65536 claim costs gigabytes and
@@ -72,7 +79,7 @@ SDL_RWops* openBitmap(const char* path) {
 EditorMap::EditorMap(SDL_Renderer* renderer_, const std::string& path_)
     : renderer(renderer_), path(path_) {
     std::string problem;
-    if (!LevelFile::read(path, rows, problem)) {
+    if (!EditorLevelFile::read(path, rows, problem)) {
         std::printf(
             "Could not read %s: %s. The editor needs a readable level file; "
             "nothing was changed.\n",
@@ -173,7 +180,7 @@ bool EditorMap::save() {
         return false;
     }
     std::string problem;
-    if (!LevelFile::write(path, rows, problem)) {
+    if (!EditorLevelFile::write(path, rows, problem)) {
         std::printf("Could not save %s: %s\n", path.c_str(), problem.c_str());
         std::fflush(stdout);
         return false;
@@ -181,8 +188,38 @@ bool EditorMap::save() {
     return true;
 }
 
+bool EditorMap::saveRecovery() {
+    if (!loaded) {
+        return false;
+    }
+    const char* temporary = std::getenv("TMPDIR");
+    const char* home = std::getenv("HOME");
+    std::vector<std::string> folders{
+        temporary != nullptr && temporary[0] != '\0' ? temporary : kTemporaryFolder};
+    if (home != nullptr && home[0] != '\0') {
+        folders.push_back(home);
+    }
+    const std::size_t slash = path.find_last_of('/');
+    const std::string prefix =
+        (slash == std::string::npos ? path : path.substr(slash + 1)) + kRecoverySuffix;
+    const std::string text = EditorLevelFile::join(rows);
+    std::string problem;
+    for (const std::string& folder : folders) {
+        const std::string saved = SafeFileWriter::writeNew(folder, prefix, text, problem);
+        if (!saved.empty()) {
+            std::printf("The edited level was written to %s instead.\n", saved.c_str());
+            std::fflush(stdout);
+            return true;
+        }
+    }
+    std::printf("Could not write the edited level anywhere else either: %s. The edits are lost.\n",
+                problem.c_str());
+    std::fflush(stdout);
+    return false;
+}
+
 void EditorMap::updateCamera(int focus) {
-    // Wide enough for a row of LevelFile::kMaxBytes cells.
+    // Wide enough for a row of EditorLevelFile::kMaxBytes cells.
     const long long levelWidth = static_cast<long long>(rowLength(0)) * tileWidthPixels;
     if (focus <= kHalfView) {
         cameraX = 0;

@@ -10,7 +10,7 @@
 //
 // Safety rules of this grid:
 // - A file that is missing, empty, unreadable part way or larger than
-//   LevelFile::kMaxBytes leaves the map not loaded; it then never saves, so such
+//   EditorLevelFile::kMaxBytes leaves the map not loaded; it then never saves, so such
 //   a file is never overwritten.
 // - Rows may be shorter than the view or than each other: cells a row does not
 //   have draw as empty and clicks on them (or below the last row) change nothing.
@@ -40,6 +40,11 @@ public:
     // without writing when the map is not loaded; on a failed write prints
     // "Could not save <path>: <reason>" and leaves the previous file intact.
     bool save();
+    // For a save that failed on the way out: writes the rows as save() would to a
+    // new file "<file name>.save-XXXXXX" in the temporary folder ($TMPDIR, else
+    // /tmp) or else the home folder, and prints where. Answers false, printing
+    // why, when no place takes it or the map is not loaded.
+    bool saveRecovery();
     // Places the camera for a scroll focus (a level x that is a multiple of the
     // tile width): left edge up to 320, focus - 288 while the view stays inside
     // the level, unchanged beyond.

@@ -58,8 +58,10 @@ LevelEditor::LevelEditor(EditorInput& input_) : input(input_) {
 }
 
 LevelEditor::~LevelEditor() {
-    if (map != nullptr) {
-        map->save();
+    // The grid is the only copy of the edits: when the file will not take it, it
+    // goes to a recovery file rather than away with the program.
+    if (map != nullptr && map->isLoaded() && !map->save()) {
+        map->saveRecovery();
     }
     map.reset();
     if (renderer != nullptr) {

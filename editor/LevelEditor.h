@@ -16,8 +16,9 @@ public:
     // renderer, then loads the map. A window or renderer failure prints its message
     // and waits for one character on standard input; isReady() then answers false.
     explicit LevelEditor(EditorInput& input);
-    // Saves the level (unless the map was never loaded), then destroys the map's
-    // textures, the renderer and the window, in that order.
+    // Saves the level (unless the map was never loaded; when the save fails, to a
+    // recovery file instead), then destroys the map's textures, the renderer and
+    // the window, in that order.
     ~LevelEditor();
     LevelEditor(const LevelEditor&) = delete;
     LevelEditor& operator=(const LevelEditor&) = delete;

@@ -27,10 +27,13 @@ constexpr Uint32 kFormatTag = 0x20746D66;  // "fmt "
 constexpr Sint64 kWaveTagOffset = 8;
 // Chunks examined before giving up on finding the format.
 constexpr int kMaxChunks = 64;
-// The densest encodings the mixer reads store two samples per byte (4-bit ADPCM);
-// each converted frame takes 16-bit stereo.
-constexpr Sint64 kMaxSamplesPerByte = 2;
-constexpr Sint64 kDeviceFrameBytes = 4;
+// Bits of one stored sample as the mixer reads them: 4 for ADPCM, up to 32 for
+// PCM and float. A header outside that range is taken at the densest, so the
+// estimate never falls below the real size. Each converted frame is 16-bit stereo.
+constexpr double kMinBitsPerSample = 4;
+constexpr double kMaxBitsPerSample = 32;
+constexpr double kBitsPerByte = 8;
+constexpr double kDeviceFrameBytes = 4;
 
 // False for a WAV file whose format declares no channels or a rate below
 // kMinSampleRate, or (with a size limit) whose samples would exceed maxBytes once
@@ -55,11 +58,22 @@ bool plausibleWave(const char* path, Sint64 maxBytes) {
             SDL_ReadLE16(source);  // the encoding, which the mixer checks itself
             const Sint64 channels = SDL_ReadLE16(source);
             const Sint64 rate = SDL_ReadLE32(source);
-            // Widened and divided before multiplying: no step can overflow.
-            plausible = channels > 0 && rate >= kMinSampleRate &&
-                        (maxBytes < 0 || size * kMaxSamplesPerByte / channels * kFrequency / rate *
-                                                 kDeviceFrameBytes <=
-                                             maxBytes);
+            SDL_ReadLE32(source);  // bytes per second
+            SDL_ReadLE16(source);  // block alignment
+            double bits = SDL_ReadLE16(source);
+            if (bits < kMinBitsPerSample || bits > kMaxBitsPerSample) {
+                bits = kMinBitsPerSample;
+            }
+            plausible = channels > 0 && rate >= kMinSampleRate;
+            if (plausible && maxBytes >= 0) {
+                // The whole file taken as samples: frames stored, then frames at the
+                // device's rate. In floating point, so that no header can overflow it.
+                const double frames = static_cast<double>(size) * kBitsPerByte /
+                                      (bits * static_cast<double>(channels));
+                const double converted =
+                    frames * kFrequency / static_cast<double>(rate) * kDeviceFrameBytes;
+                plausible = converted <= static_cast<double>(maxBytes);
+            }
             break;
         }
         // Chunks are padded to an even length.

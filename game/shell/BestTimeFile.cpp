@@ -4,10 +4,9 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <limits>
 
-#include <unistd.h>
+#include "common/SafeFileWriter.h"
 
 namespace {
 
@@ -88,40 +87,11 @@ std::string BestTimeFile::format(const Times& times) {
 }
 
 bool BestTimeFile::write(const std::string& path, const Times& times) {
-    const std::string temporary = path + ".tmp";
-    const std::string text = format(times);
-    // The rename would replace even a read-only file; its lack of write permission
-    // is honoured as opening it for writing would.
-    const bool writable = ::access(path.c_str(), W_OK) == 0 || errno == ENOENT;
-    const char* reason = writable ? nullptr : std::strerror(errno);
-    std::FILE* file = writable ? std::fopen(temporary.c_str(), "w") : nullptr;
-    bool ok = file != nullptr;
-    if (writable && !ok) {
-        reason = std::strerror(errno);
-    }
-    if (ok && std::fwrite(text.data(), 1, text.size(), file) != text.size()) {
-        ok = false;
-        reason = std::strerror(errno);
-    }
-    // The data must be on disk before the rename makes it the file.
-    if (ok && (std::fflush(file) != 0 || fsync(fileno(file)) != 0)) {
-        ok = false;
-        reason = std::strerror(errno);
-    }
-    if (file != nullptr && std::fclose(file) != 0 && ok) {
-        ok = false;
-        reason = std::strerror(errno);
-    }
-    if (ok && std::rename(temporary.c_str(), path.c_str()) != 0) {
-        ok = false;
-        reason = std::strerror(errno);
-    }
-    if (!ok) {
-        if (file != nullptr) {
-            std::remove(temporary.c_str());
-        }
-        std::printf("Could not save best times to %s: %s\n", path.c_str(), reason);
+    std::string problem;
+    if (!SafeFileWriter::write(path, format(times), problem)) {
+        std::printf("Could not save best times to %s: %s\n", path.c_str(), problem.c_str());
         std::fflush(stdout);
+        return false;
     }
-    return ok;
+    return true;
 }

@@ -25,8 +25,9 @@ public:
     static bool read(const std::string& path, Times& times);
     // The file's text: "%d\n%d\n%d".
     static std::string format(const Times& times);
-    // Replaces the file atomically (temporary file, then rename); a file without
-    // write permission is not replaced. On failure prints one line to standard
-    // output, leaves the old file as it was and answers false.
+    // Replaces the file's contents through SafeFileWriter (a link is followed, the
+    // mode, owner, group and other links are kept); a file without write
+    // permission is not replaced. On failure prints one line to standard output,
+    // leaves the old file as it was and answers false.
     static bool write(const std::string& path, const Times& times);
 };

@@ -4,6 +4,7 @@
 #include <limits>
 #include <utility>
 
+#include "game/media/BitmapSource.h"
 #include "game/world/LevelFile.h"
 
 namespace {
@@ -60,7 +61,8 @@ TileMap::~TileMap() {
 }
 
 void TileMap::loadTexture(SDL_Texture*& texture, const char* path) {
-    SDL_Surface* surface = SDL_LoadBMP_RW(SDL_RWFromFile(path, "rb"), 1);
+    SDL_RWops* source = BitmapSource::open(path);
+    SDL_Surface* surface = source != nullptr ? SDL_LoadBMP_RW(source, 1) : nullptr;
     if (surface == nullptr) {
         return;
     }

@@ -2,8 +2,8 @@
 
 #include <chrono>
 
+#include "editor/EditorLevelFile.h"
 #include "editor/EditorMap.h"
-#include "editor/LevelFile.h"
 #include "tests/editor/EditorTestSupport.h"
 #include "tests/support/HeadlessWindow.h"
 #include "tests/support/ScratchFolder.h"
@@ -28,16 +28,16 @@ std::vector<std::string> rowsOf(const EditorMap& map) {
 
 TEST(LevelFileRows, SplitLikeALineByLineRead) {
     using Rows = std::vector<std::string>;
-    EXPECT_EQ(LevelFile::splitRows(""), Rows{});
-    EXPECT_EQ(LevelFile::splitRows("\n"), Rows{""});
-    EXPECT_EQ(LevelFile::splitRows("ab\ncd\n"), (Rows{"ab", "cd"}));
-    EXPECT_EQ(LevelFile::splitRows("ab\ncd"), (Rows{"ab", "cd"}));
-    EXPECT_EQ(LevelFile::splitRows("ab\r\ncd\r\n"), (Rows{"ab", "cd"}));
-    EXPECT_EQ(LevelFile::splitRows("ab\n\ncd\n"), (Rows{"ab", "", "cd"}));
-    EXPECT_EQ(LevelFile::splitRows("\r\n\r\n"), (Rows{"", ""}));
+    EXPECT_EQ(EditorLevelFile::splitRows(""), Rows{});
+    EXPECT_EQ(EditorLevelFile::splitRows("\n"), Rows{""});
+    EXPECT_EQ(EditorLevelFile::splitRows("ab\ncd\n"), (Rows{"ab", "cd"}));
+    EXPECT_EQ(EditorLevelFile::splitRows("ab\ncd"), (Rows{"ab", "cd"}));
+    EXPECT_EQ(EditorLevelFile::splitRows("ab\r\ncd\r\n"), (Rows{"ab", "cd"}));
+    EXPECT_EQ(EditorLevelFile::splitRows("ab\n\ncd\n"), (Rows{"ab", "", "cd"}));
+    EXPECT_EQ(EditorLevelFile::splitRows("\r\n\r\n"), (Rows{"", ""}));
     // Only a CR right before an LF belongs to the line end.
-    EXPECT_EQ(LevelFile::splitRows("a\rb\r\r\nc\r"), (Rows{"a\rb\r", "c\r"}));
-    EXPECT_EQ(LevelFile::splitRows(std::string("x\0y\n", 4)), Rows{std::string("x\0y", 3)});
+    EXPECT_EQ(EditorLevelFile::splitRows("a\rb\r\r\nc\r"), (Rows{"a\rb\r", "c\r"}));
+    EXPECT_EQ(EditorLevelFile::splitRows(std::string("x\0y\n", 4)), Rows{std::string("x\0y", 3)});
 }
 
 class EditorMapTest : public ::testing::Test {

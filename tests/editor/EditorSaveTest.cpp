@@ -8,8 +8,8 @@
 #include <filesystem>
 #include <functional>
 
+#include "editor/EditorLevelFile.h"
 #include "editor/EditorMap.h"
-#include "editor/LevelFile.h"
 #include "tests/editor/EditorTestSupport.h"
 #include "tests/support/ScratchFolder.h"
 
@@ -101,7 +101,7 @@ TEST_F(EditorSaveTest, LevelsThatCannotBeReadAreRefusedAndNeverOverwritten) {
          "Could not read Assets/level.txt: not a regular file"},
         {"pipe", [] { mkfifo("assets/level.txt", 0644); },
          "Could not read Assets/level.txt: not a regular file"},
-        {"huge", [] { fs::resize_file("assets/level.txt", LevelFile::kMaxBytes + 1); },
+        {"huge", [] { fs::resize_file("assets/level.txt", EditorLevelFile::kMaxBytes + 1); },
          "Could not read Assets/level.txt: larger than 256 MiB"},
     };
     for (const auto& c : cases) {
@@ -220,7 +220,7 @@ TEST_F(EditorSaveTest, KillDuringASaveLeavesThePreviousFile) {
     const pid_t pid = fork();
     if (pid == 0) {
         std::string problem;
-        LevelFile::write(kLevel, bigRows, problem);
+        EditorLevelFile::write(kLevel, bigRows, problem);
         _exit(0);
     }
     bool sawTemporary = false;

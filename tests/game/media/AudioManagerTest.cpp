@@ -26,8 +26,9 @@ void appendLittleEndian(std::string& out, std::uint32_t value, int bytes) {
 }
 
 // A 16-bit stereo PCM WAV file of a quiet square wave lasting milliseconds.
-std::string wavFile(int milliseconds) {
-    const std::uint32_t frames = static_cast<std::uint32_t>(kRate) * milliseconds / 1000;
+std::string wavFile(int milliseconds, int rate = kRate) {
+    const auto frames = static_cast<std::uint32_t>(std::uint64_t{static_cast<std::uint32_t>(rate)} *
+                                                   static_cast<std::uint32_t>(milliseconds) / 1000);
     const std::uint32_t dataSize = frames * kChannels * kBytesPerSample;
     std::string out = "RIFF";
     appendLittleEndian(out, 36 + dataSize, 4);
@@ -35,8 +36,8 @@ std::string wavFile(int milliseconds) {
     appendLittleEndian(out, 16, 4);  // format chunk size
     appendLittleEndian(out, 1, 2);   // PCM
     appendLittleEndian(out, kChannels, 2);
-    appendLittleEndian(out, kRate, 4);
-    appendLittleEndian(out, kRate * kChannels * kBytesPerSample, 4);
+    appendLittleEndian(out, static_cast<std::uint32_t>(rate), 4);
+    appendLittleEndian(out, static_cast<std::uint32_t>(rate * kChannels * kBytesPerSample), 4);
     appendLittleEndian(out, kChannels * kBytesPerSample, 2);
     appendLittleEndian(out, 8 * kBytesPerSample, 2);
     out += "data";
@@ -162,6 +163,18 @@ TEST_F(AudioManagerTest, ALaterManagerReopensTheDevice) {
     second.playSound(AudioManager::kCoinSound);
     EXPECT_EQ(Mix_Playing(-1), 1);
     EXPECT_TRUE(channelsFallSilent());
+}
+
+TEST_F(AudioManagerTest, ALongCdQualityEffectLoadsWhateverItsFileSize) {
+    // 191 s at 44.1 kHz: a 33.7 MB file, half that once converted to the device's rate.
+    constexpr int kLongMilliseconds = 191000;
+    constexpr int kCdRate = 44100;
+    folder.writeFile(AudioManager::kCoinSound, wavFile(kLongMilliseconds, kCdRate));
+    AudioManager audio;
+    const Mix_Chunk* chunk = audio.getSounds()[0].chunk;
+    ASSERT_NE(chunk, nullptr);
+    const std::uint64_t convertedFrames = std::uint64_t{kRate} * kLongMilliseconds / 1000;
+    EXPECT_NEAR(chunk->alen, convertedFrames * kChannels * kBytesPerSample, kRate);
 }
 
 TEST_F(AudioManagerTest, MissingFilesLeaveEverythingSilent) {

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <array>
 #include <filesystem>
@@ -179,15 +180,37 @@ TEST_F(UnwritableBestTimesTest, AReadOnlyFileInAWritableFolderIsNotReplaced) {
     expectOldFileUntouched();
 }
 
-TEST_F(UnwritableBestTimesTest, AReadOnlyFolderKeepsTheFile) {
+TEST_F(UnwritableBestTimesTest, AWritableFileInAReadOnlyFolderIsSaved) {
     if (!ForkedChild::canDropPrivileges()) {
         GTEST_SKIP() << "needs root to run the game as another user";
     }
     fs::permissions(AssetTree::kBestTimesPath, fs::perms::all);
     const ChildOutcome outcome = completeInChild({true, -1});
     EXPECT_LT(outcome.exitCode, AssetTree::kStoredTime[0]);
-    expectOneFailureLine(outcome);
-    expectOldFileUntouched();
+    EXPECT_TRUE(ConsoleReport::of(outcome.output).unexpected.empty()) << outcome.output;
+    EXPECT_EQ(AssetTree::read(AssetTree::kBestTimesPath),
+              BestTimeFile::format(
+                  {outcome.exitCode, AssetTree::kStoredTime[1], AssetTree::kStoredTime[2]}));
+}
+
+TEST_F(UnwritableBestTimesTest, ALinkKeepsPointingAtTheSavedFile) {
+    if (!ForkedChild::canDropPrivileges()) {
+        GTEST_SKIP() << "needs root to run the game as another user";
+    }
+    const std::string target = "assets/kept/times.txt";
+    fs::create_directory("assets/kept");
+    fs::rename(AssetTree::kBestTimesPath, target);
+    for (const std::string& path : {std::string("assets/kept"), target}) {
+        ASSERT_EQ(chown(path.c_str(), ForkedChild::kNobody, ForkedChild::kNobody), 0);
+    }
+    fs::create_symlink("kept/times.txt", AssetTree::kBestTimesPath);
+    const ChildOutcome outcome = completeInChild({true, -1});
+    EXPECT_LT(outcome.exitCode, AssetTree::kStoredTime[0]);
+    EXPECT_TRUE(ConsoleReport::of(outcome.output).unexpected.empty()) << outcome.output;
+    EXPECT_TRUE(fs::is_symlink(AssetTree::kBestTimesPath));
+    EXPECT_EQ(AssetTree::read(target),
+              BestTimeFile::format(
+                  {outcome.exitCode, AssetTree::kStoredTime[1], AssetTree::kStoredTime[2]}));
 }
 
 TEST_F(UnwritableBestTimesTest, AFullDiskKeepsTheFile) {

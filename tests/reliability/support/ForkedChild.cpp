@@ -19,15 +19,16 @@ bool restrict(const ChildLimits& limits) {
     if (limits.fileSizeLimit >= 0) {
         // Without this the first write past the limit would kill the child.
         signal(SIGXFSZ, SIG_IGN);
-        const rlimit size{static_cast<rlim_t>(limits.fileSizeLimit),
-                          static_cast<rlim_t>(limits.fileSizeLimit)};
+        const rlimit size{
+            static_cast<rlim_t>(limits.fileSizeLimit),
+            limits.softLimitOnly ? RLIM_INFINITY : static_cast<rlim_t>(limits.fileSizeLimit)};
         if (setrlimit(RLIMIT_FSIZE, &size) != 0) {
             return false;
         }
     }
     if (limits.asNobody) {
-        const gid_t group = ForkedChild::kNobody;
-        if (setgroups(0, nullptr) != 0 || setgid(group) != 0 || setuid(ForkedChild::kNobody) != 0) {
+        if (setgroups(limits.extraGroups.size(), limits.extraGroups.data()) != 0 ||
+            setgid(limits.group) != 0 || setuid(limits.user) != 0) {
             return false;
         }
     }

@@ -11,11 +11,9 @@
 // a row, a line end at the very end adds no empty row, and an empty line in the
 // middle is an empty row. Every other byte is kept as it is.
 //
-// Writing never leaves a half-written file: the rows go to a temporary file
-// beside the target, which is flushed to disk and then renamed over the target.
-// A crash, a kill or a full disk before the rename leaves the previous file as it
-// was (at worst with a stray "<name>.tmp-XXXXXX" beside it).
-class LevelFile {
+// Writing goes through SafeFileWriter: a full disk or a size limit leaves the
+// previous file as it was; links, mode, owner and group are kept.
+class EditorLevelFile {
 public:
     // Files larger than this are refused rather than read into memory.
     static constexpr std::size_t kMaxBytes = std::size_t{256} * 1024 * 1024;
@@ -26,9 +24,11 @@ public:
     // reason in problem, when it cannot be opened, is not a regular file, is larger
     // than kMaxBytes or a read fails part way; rows are then incomplete.
     static bool read(const std::string& path, std::vector<std::string>& rows, std::string& problem);
-    // Replaces the file at path with the rows, each followed by "\n", keeping the
-    // previous file's permissions; a file without write permission is not replaced. Answers false,
-    // with the reason in problem and the previous file untouched, when any step fails.
+    // The file contents for rows: each row followed by "\n".
+    static std::string join(const std::vector<std::string>& rows);
+    // Gives the file at path the rows, each followed by "\n", as SafeFileWriter
+    // does; a file without write permission is not replaced. Answers false, with
+    // the reason in problem and the previous file untouched, when the save fails.
     static bool write(const std::string& path, const std::vector<std::string>& rows,
                       std::string& problem);
 };
