@@ -29,10 +29,11 @@ trap cleanup EXIT
 level="$scratch/assets/level.txt"
 
 # Starts the editor in the scratch folder; sets editor_pid (the launch wrapper,
-# alive as long as the editor) and id (its window).
+# alive as long as the editor) and id (its window). Shell commands given as $1
+# run first, in the editor's shell (its limits and signal dispositions).
 start_editor() {
-    launch bash -c 'cd "$1" && exec "$2" </dev/null >>"$1/editor.log" 2>&1' editor \
-        "$scratch" "$EDITOR"
+    launch bash -c 'cd "$1" && eval "$3" && exec "$2" </dev/null >>"$1/editor.log" 2>&1' editor \
+        "$scratch" "$EDITOR" "${1:-true}"
     editor_pid=$LAUNCHED_PID
     id=$(wait_window "$TITLE") || fail "no window titled '$TITLE'"
 }
@@ -134,6 +135,33 @@ cmp -s "$level" "$scratch/expected.txt" || {
     fail "Escape did not save the last edit"
 }
 [ -z "$(ls "$scratch/assets" | grep 'level.txt.tmp' || true)" ] || fail "a temporary file was left"
+
+# 3. A save that fails on the way out (a size limit of one kilobyte, smaller
+# than the level, with SIGXFSZ ignored so that writes fail instead of killing):
+# the file stays as it was and the edited grid goes to a recovery file.
+for ((r = ROWS; r < ROWS + 5; r++)); do # rows below the window, past the limit
+    rows[r]=${rows[0]}
+done
+write_rows "$level"
+cp "$level" "$scratch/before.txt"
+mkdir "$scratch/recovery"
+: >"$scratch/editor.log"
+start_editor "trap '' XFSZ && ulimit -S -f 1 && export TMPDIR='$scratch/recovery'"
+focus_window "$id"
+click_cell "$id" 7 2 # places G
+set_cell 7 2 G
+write_rows "$scratch/expected.txt"
+press Escape
+status=$(wait_exit "$editor_pid" 10) || fail "the editor did not end on Escape"
+[ "$status" = 0 ] || fail "exit status $status after Escape"
+cmp -s "$level" "$scratch/before.txt" || fail "a failed save changed the level file"
+recovered=$(ls "$scratch"/recovery/level.txt.save-* 2>/dev/null | head -n 1)
+[ -n "$recovered" ] || fail "no recovery file; editor output: $(cat "$scratch/editor.log")"
+cmp -s "$recovered" "$scratch/expected.txt" || fail "the recovery file is not the edited grid"
+grep -qxF "Could not save Assets/level.txt: File too large" "$scratch/editor.log" ||
+    fail "no line saying why the save failed"
+grep -qxF "The edited level was written to $recovered instead." "$scratch/editor.log" ||
+    fail "the recovery file's path was not printed"
 if [ -s "$scratch/editor.log" ]; then
     echo "editor output:" >&2
     cat "$scratch/editor.log" >&2
