@@ -2,7 +2,9 @@
 #include <SDL_ttf.h>
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "game/menu/Menu.h"
 #include "game/shell/FrameTime.h"
@@ -134,11 +136,18 @@ TEST_F(GameTest, ADeathFilesNothing) {
 }
 
 TEST_F(GameTest, AFailedSaveKeepsTheTimeInMemory) {
-    mkdir("assets/highscores.txt.tmp", 0755);  // the temporary file cannot be made
     game->startLevel(2);
     game->showLevelEnd(800, 20.5f, 1);
     testing::internal::CaptureStdout();
+    // No file can be opened during the save: the temporary file cannot be made.
+    rlimit files{};
+    getrlimit(RLIMIT_NOFILE, &files);
+    const int lowestFree = dup(0);
+    close(lowestFree);
+    const rlimit none{static_cast<rlim_t>(lowestFree), files.rlim_max};
+    setrlimit(RLIMIT_NOFILE, &none);
     pressKey(SDLK_RETURN);
+    setrlimit(RLIMIT_NOFILE, &files);
     const std::string out = testing::internal::GetCapturedStdout();
     EXPECT_NE(out.find("Could not save best times"), std::string::npos) << out;
     EXPECT_EQ(game->getBestTime(2), 20);
