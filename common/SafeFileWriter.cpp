@@ -180,8 +180,11 @@ bool overwrite(const std::string& target, const std::string& text, std::string& 
             problem = reason(error);
             ok = false;
             struct stat after {};
-            if (::fstat(fd, &after) == 0 && after.st_size != info.st_size) {
-                ::ftruncate(fd, info.st_size);
+            // Back to the old length; shrinking needs no room, and what it drops
+            // is only the part just reserved.
+            if (::fstat(fd, &after) == 0 && after.st_size != info.st_size &&
+                ::ftruncate(fd, info.st_size) != 0) {
+                problem += ", and its old length could not be restored";
             }
         }
     }
