@@ -26,6 +26,7 @@
 #include "tests/reliability/support/AssetTree.h"
 #include "tests/reliability/support/ForkedChild.h"
 #include "tests/reliability/support/LevelFamilies.h"
+#include "tests/reliability/support/Sanitizers.h"
 #include "tests/support/KeyEvents.h"
 #include "tests/support/ScratchFolder.h"
 
@@ -336,7 +337,8 @@ TEST_F(UnusableEditorFileTest, AGroupSharedFileKeepsItsModeAndGroupForEveryMembe
 }
 
 TEST_F(UnusableEditorFileTest, KillNineDuringRepeatedSavesLeavesOneWholeVersion) {
-    constexpr int kKills = 40;
+    // Forking a sanitized test program takes over a second.
+    constexpr int kKills = kUnderAddressSanitizer ? 10 : 40;
     constexpr int kMaxDelayMicroseconds = 4000;
     constexpr unsigned kSeed = 16;
     // In memory where there is such a folder: syncing costs nothing there, so the
