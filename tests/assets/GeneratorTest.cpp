@@ -1,6 +1,7 @@
 // The generator run into a scratch folder: it must reproduce every committed
 // bitmap, sound and menu background byte for byte (so art is never edited only
 // in binary), leave the hand-made levels alone, and write well-formed starter files.
+#include <SDL_image.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -96,6 +97,28 @@ TEST_F(Generator, WritesTheContactSheetAsAPng) {
     ASSERT_GT(png.size(), 8U);
     EXPECT_EQ(png.substr(1, 3), "PNG");
     EXPECT_TRUE(fs::exists(fs::path(testsupport::repositoryRoot()) / "docs" / "sprites.png"));
+}
+
+TEST_F(Generator, ReproducesTheCommittedIconPixelForPixel) {
+    // Compared decoded: PNG compression may differ between library versions.
+    const auto pixels = [](const std::string& path) {
+        SDL_Surface* loaded = IMG_Load(path.c_str());
+        SDL_Surface* rgba =
+            loaded ? SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_RGBA32, 0) : nullptr;
+        std::string bytes;
+        if (rgba != nullptr) {
+            bytes.assign(static_cast<const char*>(rgba->pixels),
+                         static_cast<size_t>(rgba->pitch) * static_cast<size_t>(rgba->h));
+            bytes += std::to_string(rgba->w) + "x" + std::to_string(rgba->h);
+        }
+        SDL_FreeSurface(rgba);
+        SDL_FreeSurface(loaded);
+        return bytes;
+    };
+    const std::string committed = pixels(testsupport::repositoryRoot() + "/packaging/kestrun2.png");
+    ASSERT_FALSE(committed.empty()) << "packaging/kestrun2.png is not committed";
+    EXPECT_TRUE(pixels(scratch.path() + "/packaging/kestrun2.png") == committed)
+        << "packaging/kestrun2.png differs from what tools/assetgen makes; regenerate and commit";
 }
 
 TEST_F(Generator, StartsBestTimesAtNoTimeYet) {
