@@ -115,9 +115,9 @@ TEST_F(Generator, ReproducesTheCommittedIconPixelForPixel) {
         SDL_FreeSurface(loaded);
         return bytes;
     };
-    const std::string committed = pixels(testsupport::repositoryRoot() + "/packaging/kestrun2.png");
-    ASSERT_FALSE(committed.empty()) << "packaging/kestrun2.png is not committed";
-    EXPECT_TRUE(pixels(scratch.path() + "/packaging/kestrun2.png") == committed)
+    const std::string kept = pixels(testsupport::repositoryRoot() + "/packaging/kestrun2.png");
+    ASSERT_FALSE(kept.empty()) << "packaging/kestrun2.png is not committed";
+    EXPECT_TRUE(pixels(scratch.path() + "/packaging/kestrun2.png") == kept)
         << "packaging/kestrun2.png differs from what tools/assetgen makes; regenerate and commit";
 }
 
