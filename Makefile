@@ -75,13 +75,13 @@ bench:
 	@cmake --build $(BENCH_DIR) -j $(JOBS) --target kestrun_benchmarks kestrun_path_driver
 	./tools/run-benchmarks.sh $(BENCH_DIR)
 
-# The Debian package, from a build of the programs alone: $(PACKAGE_DIR)/packages/*.deb.
+# The Debian package, from a build of the programs alone: $(PACKAGE_DIR)/*.deb.
 package:
 	@$(DEPS) package
 	@cmake -S . -B $(PACKAGE_DIR) -DKESTRUN_TESTS=OFF -DCMAKE_BUILD_TYPE=Release > /dev/null
 	@cmake --build $(PACKAGE_DIR) -j $(JOBS)
 	cd $(PACKAGE_DIR) && cpack -G DEB
-	@ls $(PACKAGE_DIR)/packages/*.deb
+	@ls $(PACKAGE_DIR)/*.deb
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
