@@ -103,14 +103,11 @@ TEST_F(Generator, ReproducesTheCommittedIconPixelForPixel) {
     // Compared decoded: PNG compression may differ between library versions.
     const auto pixels = [](const std::string& path) {
         SDL_Surface* loaded = IMG_Load(path.c_str());
-        SDL_Surface* rgba =
-            loaded ? SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_RGBA32, 0) : nullptr;
-        std::string bytes;
-        if (rgba != nullptr) {
-            bytes.assign(static_cast<const char*>(rgba->pixels),
-                         static_cast<size_t>(rgba->pitch) * static_cast<size_t>(rgba->h));
-            bytes += std::to_string(rgba->w) + "x" + std::to_string(rgba->h);
-        }
+        SDL_Surface* rgba = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_RGBA32, 0);
+        const std::string bytes =
+            rgba ? std::string(static_cast<const char*>(rgba->pixels), rgba->pitch * rgba->h) +
+                       std::to_string(rgba->w)
+                 : "";
         SDL_FreeSurface(rgba);
         SDL_FreeSurface(loaded);
         return bytes;

@@ -5,37 +5,25 @@
 # Run from the repository root.
 set -uo pipefail
 
-# Uses, one a line: PURPOSE WHAT FILE, where FILE is the file that must be owned by
-# a package of PURPOSE (a path, or */NAME for any path ending in NAME).
+# Uses: "PURPOSE WHAT FILE", FILE (a path, or */NAME) to be owned by a package of PURPOSE.
 uses=()
 use_program() {
     local path
-    path=$(command -v "$2" 2>/dev/null) && uses+=("$1 program:$2 $(readlink -f "$path")") ||
-        uses+=("$1 program:$2 none")
+    path=$(command -v "$2") && path=$(readlink -f "$path") || path=none
+    uses+=("$1 program:$2 $path")
 }
-purpose_of() {
-    case "$1" in
-    ./tests/* | ./tools/*) echo test ;;
-    ./benchmarks/*) echo bench ;;
-    *) echo run ;;
-    esac
-}
-
 while IFS= read -r file; do
-    purpose=$(purpose_of "$file")
+    case "$file" in ./tests/* | ./tools/*) purpose=test ;; ./benchmarks/*) purpose=bench ;; *) purpose=run ;; esac
     while read -r call; do
-        args=$(sed -E 's/^[a-z_]+\(//; s/\)$//; s/\b(REQUIRED|QUIET|IMPORTED_TARGET|GLOBAL)\b//g' <<< "$call")
-        read -r -a words <<< "$args"
+        read -r -a words <<< "$(sed -E 's/^[a-z_]+\(|\)$|\b(REQUIRED|QUIET|IMPORTED_TARGET|GLOBAL)\b//g' <<< "$call")"
         case "$call" in
-        pkg_check_modules*)
-            uses+=("$purpose module:${words[1]} $(pkg-config --path "${words[1]}" 2>/dev/null || echo none)") ;;
+        pkg_check_modules*) uses+=("$purpose module:${words[1]} $(pkg-config --path "${words[1]}" || echo none)") ;;
         find_package\(PkgConfig*) use_program "$purpose" pkg-config ;;
         find_package*) uses+=("$purpose package:${words[0]} */${words[0]}Config.cmake") ;;
         find_program*) use_program "$purpose" "${words[1]}" ;;
         esac
-    done < <(tr '\n' ' ' < "$file" |
-        grep -oE '(pkg_check_modules|find_package|find_program)\([^)]*\)')
-done < <(find . -name CMakeLists.txt -not -path './build*' | sort)
+    done < <(tr '\n' ' ' < "$file" | grep -oE '(pkg_check_modules|find_package|find_program)\([^)]*\)')
+done < <(find . -name CMakeLists.txt -not -path './build*')
 
 # The first word of each command of the scripts.
 scan() {
@@ -51,42 +39,30 @@ scan bench tools/run-benchmarks.sh
 scan fuzz tools/run-fuzzers.sh
 
 # Owners of every file at once (dpkg lists merged-/usr files under /bin and /lib).
-declare -A owner
-files=$(printf '%s\n' "${uses[@]}" | awk '$3 != "none" {print $3; if ($3 ~ /^\/usr\/(s?bin|lib)\//) print substr($3, 5)}')
+declare -A owner covered
 while IFS= read -r line; do
-    path=${line#*: }
-    pkg=${line%%[:,]*}
-    owner[$path]=$pkg
-    owner[*/${path##*/}]=$pkg
-    [[ $path == /bin/* || $path == /sbin/* || $path == /lib/* ]] && owner[/usr$path]=$pkg
-done < <(dpkg -S $files 2>/dev/null | grep -v '^diversion')
+    path=${line#*: } && pkg=${line%%[:,]*}
+    owner[$path]=$pkg && owner[*/${path##*/}]=$pkg && owner[/usr${path#/usr}]=$pkg
+done < <(printf '%s\n' "${uses[@]}" | awk '$3 != "none" {print $3; if ($3 ~ /^\/usr\//) print substr($3, 5)}' |
+    xargs dpkg -S 2>/dev/null | grep -v '^diversion')
 basic=" $(dpkg-query -W -f='${Package} ${Essential} ${Priority}\n' | awk '$2 == "yes" || $3 == "required" {print $1}' | tr '\n' ' ') "
-
 # The packages of a purpose with everything they depend on (as installed here).
 closure() {
     # shellcheck disable=SC2046
-    echo " $(apt-cache depends --recurse --installed --no-recommends --no-suggests \
-        --no-conflicts --no-breaks --no-replaces --no-enhances $(tools/install-deps.sh --list "$1") |
-        sed -E 's/^ *([A-Za-z]+: )?//; s/[<>]//g; s/:.*//' | sort -u | tr '\n' ' ') "
+    echo " $(apt-cache depends --recurse --installed --no-recommends --no-suggests --no-conflicts --no-breaks \
+        --no-replaces --no-enhances $(tools/install-deps.sh --list "$1") | sed -E 's/^ *([A-Za-z]+: )?//; s/[<>]//g; s/:.*//' | tr '\n' ' ') "
 }
-declare -A covered
 
 failures=0
 for use in "${uses[@]}"; do
     read -r purpose what path <<< "$use"
     pkg=${owner[$path]:-}
-    if [ -z "$pkg" ]; then
-        # Only what make test installs must be present here.
-        if [ "$purpose" = run ] || [ "$purpose" = test ]; then
-            echo "FAIL: $what ($purpose) is used but not installed by tools/install-deps.sh $purpose"
-            failures=$((failures + 1))
-        fi
-        continue
-    fi
-    [[ $basic == *" $pkg "* ]] && continue
+    # Only what make test installs must be present here.
+    [ -z "$pkg" ] && [ "$purpose" != run ] && [ "$purpose" != test ] && continue
+    [[ -n $pkg && $basic == *" $pkg "* ]] && continue
     [ -n "${covered[$purpose]:-}" ] || covered[$purpose]=$(closure "$purpose")
-    [[ ${covered[$purpose]} == *" $pkg "* ]] && continue
-    echo "FAIL: $what comes from $pkg, which tools/install-deps.sh --list $purpose does not bring"
+    [[ -n $pkg && ${covered[$purpose]} == *" $pkg "* ]] && continue
+    echo "FAIL: $what (from ${pkg:-no installed package}) is not brought by tools/install-deps.sh $purpose"
     failures=$((failures + 1))
 done
 echo "$failures failures in ${#uses[@]} uses"

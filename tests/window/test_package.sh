@@ -12,20 +12,15 @@ trap 'rm -rf "$scratch"' EXIT
 deb=$(ls "$scratch"/out/*.deb)
 [[ $(dpkg-deb -f "$deb" Depends) == *libsdl2-mixer* ]] || fail "no SDL runtime dependencies"
 dpkg-deb -x "$deb" "$scratch/root"
-export HOME="$scratch/home"
-unset XDG_DATA_HOME
-data="$HOME/.local/share/kestrun2"
-mkdir -p "$HOME" "$scratch/elsewhere"
-cd "$scratch/elsewhere"
+export HOME="$scratch/home" && unset XDG_DATA_HOME && data="$HOME/.local/share/kestrun2"
+mkdir -p "$HOME" "$scratch/elsewhere" && cd "$scratch/elsewhere"
 
 play_and_quit() {
     launch "$scratch/root/usr/games/kestrun2"
-    local pid=$LAUNCHED_PID win status
+    local pid=$LAUNCHED_PID win
     win=$(wait_window "Kestrun 2") || fail "no window titled Kestrun 2"
-    focus_window "$win"
-    press Escape
-    status=$(wait_exit "$pid" 10) || fail "Escape did not end the game"
-    [ "$status" = "0" ] || fail "exit status $status"
+    focus_window "$win" && press Escape
+    [ "$(wait_exit "$pid" 10)" = "0" ] || fail "Escape did not end the game with status 0"
 }
 
 play_and_quit
