@@ -1,32 +1,44 @@
 # Kestrun 2: the two commands are `make run` and `make test`.
-# Every target installs what is missing first (tools/install-deps.sh is idempotent).
+# Every target installs what is missing of the packages it needs first and builds
+# only what it uses (tools/install-deps.sh PURPOSE is idempotent).
 
 BUILD_DIR     ?= build
 SANITIZE_DIR  ?= build-sanitize
 FUZZ_DIR      ?= build-fuzz
 BENCH_DIR     ?= build-bench
+PACKAGE_DIR   ?= build-package
 JOBS          ?= 2
 FUZZ_SECONDS  ?= 60
 # Warnings are errors under CI.
 WERROR        ?= $(if $(CI),ON,OFF)
 
-.PHONY: all deps configure build run editor test sanitize fuzz bench format clean
+DEPS          = ./tools/install-deps.sh
+CONFIGURE     = cmake -S . -B $(BUILD_DIR) -DKESTRUN_WERROR=$(WERROR) > /dev/null
+
+.PHONY: all deps configure build run editor test sanitize fuzz bench package format clean
 
 all: build
 
 deps:
-	@./tools/install-deps.sh
+	@$(DEPS) test
 
 configure: deps
-	@cmake -S . -B $(BUILD_DIR) -DKESTRUN_WERROR=$(WERROR) > /dev/null
+	@$(CONFIGURE)
 
 build: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
 
-run: build
+# Playing needs the game alone: the tests and tools are built by `make build`.
+run:
+	@$(DEPS) run
+	@$(CONFIGURE)
+	@cmake --build $(BUILD_DIR) -j $(JOBS) --target kestrun
 	./$(BUILD_DIR)/kestrun
 
-editor: build
+editor:
+	@$(DEPS) run
+	@$(CONFIGURE)
+	@cmake --build $(BUILD_DIR) -j $(JOBS) --target kestrun_editor
 	./$(BUILD_DIR)/kestrun_editor
 
 test: build
@@ -50,18 +62,29 @@ sanitize: deps
 	cd $(SANITIZE_DIR) && $(SANITIZE_ENV) ASAN_OPTIONS=detect_leaks=0 \
 	    ctest --output-on-failure -j $(JOBS) -R '^window\.'
 
-fuzz: deps
+fuzz:
+	@$(DEPS) fuzz
 	@cmake -S . -B $(FUZZ_DIR) -DCMAKE_CXX_COMPILER=clang++ -DKESTRUN_FUZZ=ON > /dev/null
 	@cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzzers
 	./tools/run-fuzzers.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
 
-bench: deps
-	@cmake -S . -B $(BENCH_DIR) -DKESTRUN_BENCH=ON -DCMAKE_BUILD_TYPE=Release > /dev/null
-	@cmake --build $(BENCH_DIR) -j $(JOBS)
+bench:
+	@$(DEPS) bench
+	@cmake -S . -B $(BENCH_DIR) -DKESTRUN_BENCH=ON -DKESTRUN_TESTS=OFF \
+	    -DCMAKE_BUILD_TYPE=Release > /dev/null
+	@cmake --build $(BENCH_DIR) -j $(JOBS) --target kestrun_benchmarks kestrun_path_driver
 	./tools/run-benchmarks.sh $(BENCH_DIR)
+
+# The Debian package, from a build of the programs alone: $(PACKAGE_DIR)/*.deb.
+package:
+	@$(DEPS) package
+	@cmake -S . -B $(PACKAGE_DIR) -DKESTRUN_TESTS=OFF -DCMAKE_BUILD_TYPE=Release > /dev/null
+	@cmake --build $(PACKAGE_DIR) -j $(JOBS)
+	cd $(PACKAGE_DIR) && cpack -G DEB
+	@ls $(PACKAGE_DIR)/*.deb
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR) $(BENCH_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR) $(BENCH_DIR) $(PACKAGE_DIR)

@@ -2,6 +2,7 @@
 // loop until Escape and saves on the way out.
 #include <SDL.h>
 
+#include "common/AssetFolder.h"
 #include "editor/EditorInput.h"
 #include "editor/LevelEditor.h"
 
@@ -14,6 +15,7 @@ constexpr int kExitCannotStart = 1;
 }  // namespace
 
 int main(int, char*[]) {
+    AssetFolder::check("Assets", "kestrun_editor", "the installed editor with kestrun2-editor");
     SDL_Init(kSubsystems);
     EditorInput* input = new EditorInput();
     LevelEditor* editor = new LevelEditor(*input);

@@ -1,12 +1,14 @@
 #include <SDL.h>
 #include <SDL_ttf.h>
 
+#include "common/AssetFolder.h"
 #include "game/shell/Game.h"
 
 // Exit status when the window or the renderer could not be created.
 constexpr int kNoDisplayStatus = 1;
 
 int main(int, char**) {
+    AssetFolder::check("assets", "kestrun", "the installed game with kestrun2");
     SDL_Init(SDL_INIT_AUDIO | SDL_INIT_VIDEO);
     TTF_Init();
     int status = 0;

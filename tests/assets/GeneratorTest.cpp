@@ -1,6 +1,7 @@
 // The generator run into a scratch folder: it must reproduce every committed
 // bitmap, sound and menu background byte for byte (so art is never edited only
 // in binary), leave the hand-made levels alone, and write well-formed starter files.
+#include <SDL_image.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -96,6 +97,25 @@ TEST_F(Generator, WritesTheContactSheetAsAPng) {
     ASSERT_GT(png.size(), 8U);
     EXPECT_EQ(png.substr(1, 3), "PNG");
     EXPECT_TRUE(fs::exists(fs::path(testsupport::repositoryRoot()) / "docs" / "sprites.png"));
+}
+
+TEST_F(Generator, ReproducesTheCommittedIconPixelForPixel) {
+    // Compared decoded: PNG compression may differ between library versions.
+    const auto pixels = [](const std::string& path) {
+        SDL_Surface* loaded = IMG_Load(path.c_str());
+        SDL_Surface* rgba = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_RGBA32, 0);
+        const std::string bytes =
+            rgba ? std::string(static_cast<const char*>(rgba->pixels), rgba->pitch * rgba->h) +
+                       std::to_string(rgba->w)
+                 : "";
+        SDL_FreeSurface(rgba);
+        SDL_FreeSurface(loaded);
+        return bytes;
+    };
+    const std::string kept = pixels(testsupport::repositoryRoot() + "/packaging/kestrun2.png");
+    ASSERT_FALSE(kept.empty()) << "packaging/kestrun2.png is not committed";
+    EXPECT_TRUE(pixels(scratch.path() + "/packaging/kestrun2.png") == kept)
+        << "packaging/kestrun2.png differs from what tools/assetgen makes; regenerate and commit";
 }
 
 TEST_F(Generator, StartsBestTimesAtNoTimeYet) {

@@ -6,6 +6,7 @@
 
 #include "tools/assetgen/EditorIcons.h"
 #include "tools/assetgen/EnemyArt.h"
+#include "tools/assetgen/IconArt.h"
 #include "tools/assetgen/ItemArt.h"
 #include "tools/assetgen/MusicTrack.h"
 #include "tools/assetgen/RunnerArt.h"
@@ -28,6 +29,11 @@ bool AssetGenerator::run() {
     fs::create_directories(sheet.parent_path(), error);
     if (!sheet_.savePng(sheet.string())) {
         fail(sheet.string());
+    }
+    const fs::path icon = fs::path(root_) / "packaging" / "kestrun2.png";
+    fs::create_directories(icon.parent_path(), error);
+    if (!IconArt::savePng(IconArt::icon(), icon.string())) {
+        fail(icon.string());
     }
     return ok_;
 }

@@ -10,7 +10,8 @@
 // Writes the game's whole content tree from the art, sound and level sources
 // of this folder. Given a root folder, it writes <root>/assets/... (every
 // bitmap, sound and starter file the game and editor read) and the contact
-// sheet <root>/docs/sprites.png. The three game levels are designed by hand and
+// sheet <root>/docs/sprites.png, and the application icon
+// <root>/packaging/kestrun2.png. The three game levels are designed by hand and
 // are never written here.
 class AssetGenerator {
 public:

@@ -54,4 +54,8 @@ constexpr Colour kHeroBackdrop{206, 230, 252};
 constexpr Colour kFoeBackdrop{252, 214, 214};
 constexpr Colour kBackdropEdge{150, 150, 176};
 
+// The application icon's dusk sky, from its top to the horizon.
+constexpr Colour kIconSkyTop{58, 70, 140};
+constexpr Colour kIconSkyBottom{250, 170, 120};
+
 }  // namespace palette

@@ -1,5 +1,6 @@
 // kestrun_assetgen ROOT: writes the game's content under ROOT/assets and the
-// sprite contact sheet ROOT/docs/sprites.png. Run with the repository root to
+// sprite contact sheet ROOT/docs/sprites.png and the application icon
+// ROOT/packaging/kestrun2.png. Run with the repository root to
 // regenerate the committed files; the output is the same on every run.
 #include <SDL.h>
 

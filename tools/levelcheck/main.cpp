@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <fstream>
 
+#include "common/AssetFolder.h"
 #include "tools/levelcheck/CommandLine.h"
 #include "tools/levelcheck/LevelChecker.h"
 #include "tools/levelcheck/RouteReplay.h"
@@ -38,6 +39,8 @@ int main(int argc, char** argv) {
                      CommandLine::usage(program).c_str());
         return CommandLine::kUsageStatus;
     }
+    AssetFolder::check("assets", "kestrun_levelcheck",
+                       "~/.local/share/kestrun2 once the game is installed");
     // Headless unless the caller chose drivers: nothing is shown or heard.
     setenv("SDL_VIDEODRIVER", "dummy", 0);
     setenv("SDL_AUDIODRIVER", "dummy", 0);
