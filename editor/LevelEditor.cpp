@@ -52,6 +52,7 @@ LevelEditor::LevelEditor(EditorInput& input_) : input(input_) {
         waitForOneCharacter();
         return;
     }
+    fullscreen = std::make_unique<FullscreenToggle>(window, renderer, kWindowWidth, kWindowHeight);
     map = std::make_unique<EditorMap>(renderer, kLevelPath);
     scrollX = 0;
     selectedCode = 'G';
@@ -62,6 +63,7 @@ LevelEditor::~LevelEditor() {
         map->save();
     }
     map.reset();
+    fullscreen.reset();
     if (renderer != nullptr) {
         SDL_DestroyRenderer(renderer);
     }
@@ -81,6 +83,9 @@ bool LevelEditor::runLoopPass() {
     input.pollEvents();
     if (input.isDown(FlagLeftCtrl) && input.consumePress(FlagS)) {
         saveLevel();
+    }
+    if (input.consumeFullscreenRequest() && fullscreen != nullptr) {
+        fullscreen->toggle();
     }
     update();
     return true;
@@ -102,6 +107,9 @@ void LevelEditor::render() {
         SDL_SetRenderDrawColor(renderer, kWhite, kWhite, kWhite, kOpaque);
     }
     SDL_RenderClear(renderer);
+    if (fullscreen != nullptr) {
+        fullscreen->paintBars();
+    }
     if (map != nullptr) {
         map->render();
     }
@@ -126,6 +134,9 @@ void LevelEditor::scrollKeys() {
 void LevelEditor::click() {
     if (input.consumePress(FlagMouseLeft) && map != nullptr) {
         const EditorPoint at = input.clickPosition();
+        if (at.x >= kWindowWidth || at.y >= kWindowHeight) {
+            return;
+        }
         map->toggleCell(at.x, at.y, selectedCode);
     }
 }

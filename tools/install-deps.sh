@@ -7,7 +7,7 @@ packages=(
   build-essential cmake pkg-config
   libsdl2-dev libsdl2-ttf-dev libsdl2-mixer-dev libsdl2-image-dev
   libgtest-dev libbenchmark-dev
-  xvfb xdotool x11-utils xauth imagemagick
+  xvfb xdotool x11-utils xauth imagemagick evilwm
   clang libclang-rt-14-dev
   fonts-dejavu-core
   valgrind

@@ -10,6 +10,7 @@
 
 class AudioManager;
 class EventPump;
+class FullscreenToggle;
 class KeyState;
 class LevelEndScreen;
 class LevelPlay;
@@ -78,6 +79,8 @@ public:
     LevelPlay& getLevelPlay() { return *levelPlay; }
     Menu& getMenu() { return *menu; }
     LevelEndScreen* getLevelEndScreen() { return levelEndScreen.get(); }
+    // Null when there is no display.
+    FullscreenToggle* getFullscreen() { return fullscreen.get(); }
 
 private:
     void createWindowAndRenderer();
@@ -100,4 +103,6 @@ private:
     std::unique_ptr<LevelEndScreen> levelEndScreen;
     Clock clock;
     int presentCount = 0;
+    // F11 or Alt+Return switches the window to desktop fullscreen and back.
+    std::unique_ptr<FullscreenToggle> fullscreen;
 };
