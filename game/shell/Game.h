@@ -79,8 +79,6 @@ public:
     LevelPlay& getLevelPlay() { return *levelPlay; }
     Menu& getMenu() { return *menu; }
     LevelEndScreen* getLevelEndScreen() { return levelEndScreen.get(); }
-    // Null when there is no display.
-    FullscreenToggle* getFullscreen() { return fullscreen.get(); }
 
 private:
     void createWindowAndRenderer();
