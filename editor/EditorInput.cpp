@@ -1,5 +1,7 @@
 #include "editor/EditorInput.h"
 
+#include "common/FullscreenToggle.h"
+
 EditorInput::EditorInput() {
     for (Uint8& flag : flags) {
         flag = 0;
@@ -13,6 +15,10 @@ void EditorInput::pollEvents() {
 }
 
 void EditorInput::handle(const SDL_Event& polled) {
+    if (FullscreenToggle::isToggleKey(polled)) {
+        fullscreenRequested = fullscreenRequested || FullscreenToggle::asksForToggle(polled);
+        return;
+    }
     switch (polled.type) {
         case SDL_KEYDOWN:
         case SDL_KEYUP: {
@@ -54,6 +60,12 @@ bool EditorInput::consumePress(int flag) {
     }
     flags[flag] = 0;
     return true;
+}
+
+bool EditorInput::consumeFullscreenRequest() {
+    const bool requested = fullscreenRequested;
+    fullscreenRequested = false;
+    return requested;
 }
 
 int EditorInput::flagForKey(SDL_Keycode key) {

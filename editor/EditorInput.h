@@ -49,6 +49,9 @@ public:
     EditorPoint clickPosition() const { return {clickX, clickY}; }
     // Window position of the last pointer motion.
     EditorPoint pointerPosition() const { return {pointerX, pointerY}; }
+    // True once per F11 or Alt+Return press polled since the last call; those keys
+    // drive no flag.
+    bool consumeFullscreenRequest();
 
 private:
     // The flag a key drives, or -1 for keys that drive nothing.
@@ -61,4 +64,5 @@ private:
     int clickY = 0;
     int pointerX = 0;
     int pointerY = 0;
+    bool fullscreenRequested = false;
 };

@@ -52,6 +52,7 @@ LevelEditor::LevelEditor(EditorInput& input_) : input(input_) {
         waitForOneCharacter();
         return;
     }
+    fullscreen = std::make_unique<FullscreenToggle>(window, renderer, kWindowWidth, kWindowHeight);
     map = std::make_unique<EditorMap>(renderer, kLevelPath);
     scrollX = 0;
     selectedCode = 'G';
@@ -64,6 +65,7 @@ LevelEditor::~LevelEditor() {
         map->saveRecovery();
     }
     map.reset();
+    fullscreen.reset();
     if (renderer != nullptr) {
         SDL_DestroyRenderer(renderer);
     }
@@ -83,6 +85,9 @@ bool LevelEditor::runLoopPass() {
     input.pollEvents();
     if (input.isDown(FlagLeftCtrl) && input.consumePress(FlagS)) {
         saveLevel();
+    }
+    if (input.consumeFullscreenRequest() && fullscreen != nullptr) {
+        fullscreen->toggle();
     }
     update();
     return true;
@@ -104,6 +109,9 @@ void LevelEditor::render() {
         SDL_SetRenderDrawColor(renderer, kWhite, kWhite, kWhite, kOpaque);
     }
     SDL_RenderClear(renderer);
+    if (fullscreen != nullptr) {
+        fullscreen->paintBars();
+    }
     if (map != nullptr) {
         map->render();
     }
@@ -128,6 +136,9 @@ void LevelEditor::scrollKeys() {
 void LevelEditor::click() {
     if (input.consumePress(FlagMouseLeft) && map != nullptr) {
         const EditorPoint at = input.clickPosition();
+        if (at.x >= kWindowWidth || at.y >= kWindowHeight) {
+            return;
+        }
         map->toggleCell(at.x, at.y, selectedCode);
     }
 }

@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "common/FullscreenToggle.h"
 #include "editor/EditorInput.h"
 #include "editor/EditorMap.h"
 
@@ -27,8 +28,8 @@ public:
     // must not run otherwise.
     bool isReady() const;
     // One pass of the program's main loop: answers false, doing nothing, when
-    // Escape is held; otherwise polls events, saves on Left Ctrl + S and runs one
-    // update, then answers true.
+    // Escape is held; otherwise polls events, saves on Left Ctrl + S, toggles
+    // fullscreen on F11 or Alt+Return and runs one update, then answers true.
     bool runLoopPass();
     // One frame: the picture (with its 16 ms delay), then scroll keys, click,
     // cell-code selection and camera, in that order.
@@ -46,11 +47,14 @@ public:
     EditorMap* getMap() const { return map.get(); }
     // The renderer; null after a window or renderer failure.
     SDL_Renderer* getRenderer() const { return renderer; }
+    // Null after a window or renderer failure.
+    FullscreenToggle* getFullscreen() const { return fullscreen.get(); }
 
 private:
     // Moves scrollX by one step for each consumed arrow press, left first.
     void scrollKeys();
-    // Toggles the clicked cell with the code selected before this frame.
+    // Toggles the clicked cell with the code selected before this frame; a click
+    // on the bars around a scaled picture toggles nothing.
     void click();
     // Selects the code of the first selection key pressed, in g, p, m, b, e, i,
     // d, c, h, a, u order; later keys keep their flags for a later frame.
@@ -64,4 +68,5 @@ private:
     EditorInput& input;
     int scrollX = 0;
     char selectedCode = 'G';
+    std::unique_ptr<FullscreenToggle> fullscreen;
 };

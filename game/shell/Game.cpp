@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "common/FullscreenToggle.h"
 #include "game/media/AudioManager.h"
 #include "game/menu/Menu.h"
 #include "game/shell/EventPump.h"
@@ -24,6 +25,10 @@ void waitForOneCharacter() {
 
 Game::Game(Clock clock_) : clock(clock_) {
     createWindowAndRenderer();
+    if (hasDisplay()) {
+        fullscreen =
+            std::make_unique<FullscreenToggle>(window, renderer, kWindowWidth, kWindowHeight);
+    }
     lastClockValue = static_cast<int32_t>(clock());
     deltaTime = 0.0;
     keyState = std::make_unique<KeyState>();
@@ -46,6 +51,7 @@ Game::~Game() {
     levelPlay.reset();
     keyState.reset();
     levelEndScreen.reset();
+    fullscreen.reset();
     if (renderer != nullptr) {
         SDL_DestroyRenderer(renderer);
     }
@@ -92,7 +98,13 @@ void Game::updateActiveScreen() {
         std::printf("%s\n", SDL_GetError());
         std::fflush(stdout);
     }
+    if (fullscreen != nullptr) {
+        fullscreen->paintBars();
+    }
     eventPump->pollEvents();
+    if (eventPump->consumeFullscreenRequest() && fullscreen != nullptr) {
+        fullscreen->toggle();
+    }
     if (state < Playing) {
         menu->update();
     } else if (state == Playing) {

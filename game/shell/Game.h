@@ -10,6 +10,7 @@
 
 class AudioManager;
 class EventPump;
+class FullscreenToggle;
 class KeyState;
 class LevelEndScreen;
 class LevelPlay;
@@ -100,4 +101,6 @@ private:
     std::unique_ptr<LevelEndScreen> levelEndScreen;
     Clock clock;
     int presentCount = 0;
+    // F11 or Alt+Return switches the window to desktop fullscreen and back.
+    std::unique_ptr<FullscreenToggle> fullscreen;
 };

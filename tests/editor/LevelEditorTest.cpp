@@ -207,4 +207,41 @@ TEST_F(LevelEditorTest, TheCursorOutlinesTheCellUnderThePointerInBlack) {
     EXPECT_FALSE(isBlack(96, 64));
 }
 
+TEST_F(LevelEditorTest, F11CentresThePictureWithBlackBarsAndMapsClicksBack) {
+    open(levelText(60, 15));
+    SDL_Renderer* renderer = editor->getRenderer();
+    pushKey(SDLK_F11, true);
+    pass();
+    pushKey(SDLK_F11, false);
+    SDL_Event click{};
+    click.type = SDL_MOUSEBUTTONDOWN;
+    click.button.windowID = SDL_GetWindowID(SDL_RenderGetWindow(renderer));
+    click.button.button = SDL_BUTTON_LEFT;
+    const SDL_Rect picture = editor->getFullscreen()->pictureArea();
+    ASSERT_EQ(picture.w, 640) << "the dummy driver's desktop is 1024 x 768";
+    for (const int x : {picture.x + 3 * 32 + 5, picture.x + picture.w + 5}) {  // cell, bar
+        click.button.x = x;
+        click.button.y = picture.y + 2 * 32 + 5;
+        SDL_PushEvent(&click);
+        pass();
+    }
+    EXPECT_EQ(editor->getMap()->rowText(2).substr(0, 24), "...G....................");
+    // Read the whole output, bars included, in output pixels.
+    SDL_RenderSetScale(renderer, 1.0f, 1.0f);
+    SDL_RenderSetViewport(renderer, nullptr);
+    const auto pixel = [renderer](int x, int y) {
+        Uint32 value = 0;
+        const SDL_Rect one{x, y, 1, 1};
+        SDL_RenderReadPixels(renderer, &one, SDL_PIXELFORMAT_ARGB8888, &value, 4);
+        return value & 0xFFFFFFu;
+    };
+    EXPECT_EQ(pixel(picture.x - 1, picture.y), 0u);
+    EXPECT_EQ(pixel(picture.x, picture.y - 1), 0u);
+    EXPECT_EQ(pixel(picture.x + picture.w, picture.y + picture.h - 1), 0u);
+    EXPECT_EQ(pixel(picture.x + 1, picture.y + 1), 0xFFFFFFu) << "the white picture";
+    pushKey(SDLK_F11, true);
+    pass();
+    EXPECT_FALSE(editor->getFullscreen()->isFullscreen());
+}
+
 }  // namespace
