@@ -170,6 +170,15 @@ void TileMap::updateCamera(int x, int /*y*/) {
     }
 }
 
+void TileMap::showAtStart(int x) {
+    const std::int64_t mapPixels = static_cast<std::int64_t>(mapWidth()) * tileWidth;
+    std::int64_t camera = std::int64_t{x} - kCameraLead;
+    if (x < mapPixels) {
+        camera = std::min(camera, mapPixels - kWindowWidth);
+    }
+    cameraX = static_cast<int>(std::max<std::int64_t>(camera, 0));
+}
+
 char TileMap::cellAt(int x, int y) const {
     const int column = x / tileWidth;
     const int row = y / tileHeight;

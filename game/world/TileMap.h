@@ -64,6 +64,10 @@ public:
     void render();
     // Follows the player's world x (y is unused); stops scrolling near the right end.
     void updateCamera(int x, int y);
+    // Places the camera for a level's first frame so that world x is in view: as
+    // updateCamera would, except that near the right end the view shows the map's
+    // last window width, and x past row 0's end is put half a window in.
+    void showAtStart(int x);
     // Horizontal scroll in pixels; world objects draw at x - getCameraX().
     int getCameraX() const { return cameraX; }
     // A copy of the rows, row 0 first.
