@@ -1,5 +1,9 @@
 #include "game/world/Door.h"
 
+#include <algorithm>
+#include <climits>
+#include <cstdint>
+
 #include "game/characters/Box.h"
 #include "game/characters/Player.h"
 #include "game/media/Sprite.h"
@@ -22,7 +26,8 @@ Door::Door(SDL_Renderer* renderer_, const std::string& path, int x_, int y_, Lev
 Door::~Door() = default;
 
 void Door::update(Player* player) {
-    sprite->draw(x - tileMap->getCameraX(), y);
+    const std::int64_t camera = tileMap == nullptr ? 0 : tileMap->getCameraX();
+    sprite->draw(static_cast<int>(std::clamp<std::int64_t>(x - camera, INT_MIN, INT_MAX)), y);
     if (player != nullptr && player->getScore() >= kRequiredScore && overlaps(*player)) {
         levelPlay->reportLevelEnd(player->getScore(), player->getTime(), kCompleted);
     }

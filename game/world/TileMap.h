@@ -78,10 +78,11 @@ public:
     int rowLength(int r) const;
     // Width of the map in cells: the length of row 0, 0 without rows.
     int mapWidth() const;
-    // The path node of a cell, or null outside the path grid. Its search fields show
-    // the last search that ran; a search answered from the cache clears the flags
-    // and scores (as every search does first) and keeps the parents.
-    PathNode* nodeAt(int column, int row);
+    // The path node of a cell, or null outside the path grid; read-only, as the
+    // path cache relies on the nodes. Its search fields show the last search that
+    // ran; a search answered from the cache clears the flags and scores (as every
+    // search does first) and keeps the parents.
+    const PathNode* nodeAt(int column, int row) const;
     // True when (x, y) lies in a 'G' or 'U' cell of the grid.
     bool isWall(int x, int y) const;
     // True when (x, y) lies in a 'P' cell of the grid.
