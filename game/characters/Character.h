@@ -2,8 +2,11 @@
 
 #include <SDL.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
+
+#include "game/characters/Box.h"
 
 class Player;
 class Sprite;
@@ -17,7 +20,8 @@ class TileMap;
 // Positions are world pixels. Sums that would leave the int range saturate at its
 // ends, so absurd coordinates never overflow, and a velocity truncates to whole
 // pixels the same way (NaN moves nothing). A blocked move or fall costs one box
-// test per pixel tried. A null tile map is open space with the camera at 0.
+// test per pixel tried. A null tile map is open space with the camera at 0, in
+// which a flying enemy finds no path and so stays where it is.
 class Character {
 public:
     // What a character is (the kind field).
@@ -50,7 +54,7 @@ public:
     // Whether the current box with its top-left corner at (px, py) has a corner in a
     // wall cell. Platforms never count.
     bool collidesAt(int px, int py) const;
-    // The inclusive box test shared by characters, bullets, pickups and the door.
+    // Whether the two boxes overlap, touching edges included (Box::overlaps).
     bool overlaps(const Character& other) const;
     // Adds delta to health; at 0 or below the character is dead for good, otherwise
     // health is capped at maxHealth.
@@ -64,6 +68,8 @@ public:
 
     // World position of the box's top-left corner.
     SDL_Point getPosition() const { return SDL_Point{x, y}; }
+    // The box: the position and the current frame's size.
+    Box getBox() const { return Box{x, y, getWidth(), getHeight()}; }
     // Width of the current frame, the box's width.
     int getWidth() const;
     // Height of the current frame, the box's height.
@@ -89,6 +95,8 @@ public:
     int getKind() const { return kind; }
 
 protected:
+    // value + delta, saturated to the int range.
+    static int shifted(int value, std::int64_t delta);
     // Map queries that treat a missing tile map as open space.
     bool wallAt(int px, int py) const;
     bool platformAt(int px, int py) const;

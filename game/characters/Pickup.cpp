@@ -1,5 +1,10 @@
 #include "game/characters/Pickup.h"
 
+#include <algorithm>
+#include <climits>
+#include <cstdint>
+
+#include "game/characters/Box.h"
 #include "game/characters/Player.h"
 #include "game/media/AudioManager.h"
 #include "game/media/Sprite.h"
@@ -24,20 +29,16 @@ Pickup::Pickup(SDL_Renderer* renderer_, const std::string& path, int x_, int y_,
 Pickup::~Pickup() = default;
 
 void Pickup::update(Player* player) {
-    sprite->draw(x - tileMap->getCameraX(), y);
+    const std::int64_t camera = tileMap == nullptr ? 0 : tileMap->getCameraX();
+    sprite->draw(static_cast<int>(std::clamp<std::int64_t>(x - camera, INT_MIN, INT_MAX)), y);
     if (player != nullptr) {
         tryCollect(*player);
     }
 }
 
 bool Pickup::tryCollect(Player& player) {
-    const SDL_Point p = player.getPosition();
-    const int pw = player.getWidth();
-    const int ph = player.getHeight();
-    const int w = sprite->getWidth();
-    const int h = sprite->getHeight();
-    const bool touched = p.x + pw >= x && p.x <= x + w && p.y >= y - h && p.y - ph <= y;
-    if (!touched) {
+    const Box box{x, y, sprite->getWidth(), sprite->getHeight()};
+    if (!box.overlaps(player.getBox())) {
         return false;
     }
     const char* sound = nullptr;

@@ -1,5 +1,10 @@
 #include "game/world/Door.h"
 
+#include <algorithm>
+#include <climits>
+#include <cstdint>
+
+#include "game/characters/Box.h"
 #include "game/characters/Player.h"
 #include "game/media/Sprite.h"
 #include "game/world/LevelPlay.h"
@@ -21,16 +26,20 @@ Door::Door(SDL_Renderer* renderer_, const std::string& path, int x_, int y_, Lev
 Door::~Door() = default;
 
 void Door::update(Player* player) {
-    sprite->draw(x - tileMap->getCameraX(), y);
+    const std::int64_t camera = tileMap == nullptr ? 0 : tileMap->getCameraX();
+    sprite->draw(static_cast<int>(std::clamp<std::int64_t>(x - camera, INT_MIN, INT_MAX)), y);
     if (player != nullptr && player->getScore() >= kRequiredScore && overlaps(*player)) {
         levelPlay->reportLevelEnd(player->getScore(), player->getTime(), kCompleted);
     }
 }
 
 bool Door::overlaps(const Player& player) const {
-    const SDL_Point p = player.getPosition();
-    const int dw = sprite->getWidth();
-    const int dh = sprite->getHeight();
-    return p.x + player.getWidth() >= x && p.x <= x + dw && p.y >= y - dh &&
-           p.y - player.getHeight() <= y;
+    Box box{x, y, sprite->getWidth(), sprite->getHeight()};
+    if (box.w == 0 || box.h == 0) {
+        // A door whose picture did not load is still its whole cell, so the level
+        // can be completed; an empty box would be a single point at the corner.
+        box.w = LevelPlay::kCellSize;
+        box.h = LevelPlay::kCellSize;
+    }
+    return box.overlaps(player.getBox());
 }

@@ -33,7 +33,9 @@ TEST(CheckerProgramTest, MissingFileIsAnErrorAndTheOtherFilesAreStillChecked) {
     testsupport::ScratchFolder folder;
     folder.linkRepositoryAssetsExceptBestTimes();
     folder.writeFile("seven.txt", "E.CCCCCCC.U\nGGGGGGGGGGG\n");
-    const ProgramRun run = runChecker("no-such.txt seven.txt");
+    folder.writeFile("clean.txt", "E.CCCCCCCC.U\nGGGGGGGGGGGG\n");
+    // A clean file after the faulty ones leaves the status at "errors found".
+    const ProgramRun run = runChecker("no-such.txt seven.txt clean.txt");
     EXPECT_EQ(run.status, kErrorsFound);
     EXPECT_NE(run.output.find("no-such.txt:1:1: error: cannot open the level file: no such file\n"
                               "no-such.txt: 1 error, 0 warnings\n"),
@@ -41,6 +43,7 @@ TEST(CheckerProgramTest, MissingFileIsAnErrorAndTheOtherFilesAreStillChecked) {
         << run.output;
     EXPECT_NE(run.output.find("seven.txt:1:1: error: only 7 coins"), std::string::npos);
     EXPECT_NE(run.output.find("seven.txt: 1 error, 0 warnings\n"), std::string::npos);
+    EXPECT_NE(run.output.find("clean.txt: 0 errors"), std::string::npos) << run.output;
 }
 
 TEST(CheckerProgramTest, NoReplayIsWrittenWithoutARoute) {
