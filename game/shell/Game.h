@@ -81,6 +81,8 @@ public:
 
 private:
     void createWindowAndRenderer();
+    // The clock's reading carried on past its 32-bit wrap: the schedule's time line.
+    double now();
     void present();
     void updateActiveScreen();
 
@@ -96,8 +98,13 @@ private:
     SDL_Renderer* renderer = nullptr;
     SDL_Window* window = nullptr;
     bool finished = false;
+    // Milliseconds on the time line of now().
     double nextTickTime = 0.0;
     std::unique_ptr<LevelEndScreen> levelEndScreen;
     Clock clock;
+    // The schedule runs on the clock's readings counted in 64 bits, so that the
+    // due time and the clock stay comparable when the 32-bit clock wraps.
+    Uint32 lastReading = 0;
+    Uint64 clockMilliseconds = 0;
     int presentCount = 0;
 };

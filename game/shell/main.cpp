@@ -1,12 +1,15 @@
 #include <SDL.h>
 #include <SDL_ttf.h>
 
+#include "common/StopSignals.h"
 #include "game/shell/Game.h"
 
 // Exit status when the window or the renderer could not be created.
 constexpr int kNoDisplayStatus = 1;
 
 int main(int, char**) {
+    // Before SDL_Init, so that Ctrl+C, kill and a closed terminal reach the loop below.
+    StopSignals::install();
     SDL_Init(SDL_INIT_AUDIO | SDL_INIT_VIDEO);
     TTF_Init();
     int status = 0;
@@ -15,8 +18,11 @@ int main(int, char**) {
         if (!game.hasDisplay()) {
             status = kNoDisplayStatus;
         } else {
-            while (!game.isFinished()) {
+            while (!game.isFinished() && StopSignals::received() == 0) {
                 game.runFrame();
+            }
+            if (StopSignals::received() != 0) {
+                status = StopSignals::exitStatus();
             }
         }
     }
