@@ -48,9 +48,10 @@ window_size() {
 STATUS_DIR=$(mktemp -d /tmp/kestrun-status-XXXXXX)
 
 # Starts a program in the background and records its exit status where
-# wait_exit finds it; the program's pid is left in LAUNCHED_PID.
+# wait_exit finds it, a failing one included; the pid of the process that waits
+# for the program is left in LAUNCHED_PID.
 launch() {
-    ( "$@"; echo $? > "$STATUS_DIR/$BASHPID" ) &
+    ( set +e; "$@"; echo $? > "$STATUS_DIR/$BASHPID" ) &
     LAUNCHED_PID=$!
 }
 

@@ -2,8 +2,8 @@
 # The level editor in a real window, on a scratch copy of the asset folder:
 # the shipped level opens and comes back unchanged; clicks, letters, arrows,
 # Left Ctrl + S and Escape edit and save a known level; the close button does
-# nothing. Leaves a screenshot in the build folder (and in docs/editor.png when
-# KESTRUN_UPDATE_DOCS=1).
+# nothing; quick clicks and keys count. Leaves a screenshot in the build folder
+# (and in docs/editor.png when KESTRUN_UPDATE_DOCS=1).
 source "$(dirname "$0")/lib.sh"
 
 EDITOR="$BUILD_DIR/kestrun_editor"
@@ -134,6 +134,20 @@ cmp -s "$level" "$scratch/expected.txt" || {
     fail "Escape did not save the last edit"
 }
 [ -z "$(ls "$scratch/assets" | grep 'level.txt.tmp' || true)" ] || fail "a temporary file was left"
+
+# 3. Quick input, each press released at once (mostly within one frame): a click,
+# Left Ctrl + S and Escape still act.
+start_editor
+focus_window "$id"
+xdotool mousemove --window "$id" $((7 * CELL + 5)) $((8 * CELL + 5)) click 1
+sleep 0.3
+xdotool key --delay 0 ctrl+s
+set_cell 7 8 G
+write_rows "$scratch/expected.txt"
+wait_same_file "$level" "$scratch/expected.txt" || fail "a quick click and Left Ctrl + S did not save"
+xdotool key --delay 0 Escape
+status=$(wait_exit "$editor_pid" 10) || fail "the editor did not end on a quick Escape"
+[ "$status" = 0 ] || fail "exit status $status after a quick Escape"
 if [ -s "$scratch/editor.log" ]; then
     echo "editor output:" >&2
     cat "$scratch/editor.log" >&2
