@@ -16,15 +16,21 @@
 // Header only: the game and the editor share no library.
 class StopSignals {
 public:
-    // Installs the handlers. Call before SDL_Init, which then leaves its own out.
-    // A blocking read of standard input is interrupted by a request, not resumed.
+    // Installs the handlers, except for a request that the program was started
+    // with ignored (nohup, a shell's background job). Call before SDL_Init, which
+    // then leaves its own out. A request interrupts a blocking read of standard
+    // input instead of letting it resume.
     static void install() {
         struct sigaction action {};
         action.sa_handler = record;
         sigemptyset(&action.sa_mask);
         action.sa_flags = 0;
         for (int request : {SIGINT, SIGTERM, SIGHUP}) {
-            sigaction(request, &action, nullptr);
+            // A request ignored from the start stays ignored, as under nohup.
+            struct sigaction previous {};
+            if (sigaction(request, nullptr, &previous) == 0 && previous.sa_handler != SIG_IGN) {
+                sigaction(request, &action, nullptr);
+            }
         }
         std::signal(SIGXFSZ, SIG_IGN);
     }
