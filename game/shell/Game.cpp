@@ -3,7 +3,6 @@
 #include <cstdio>
 
 #include "common/VideoDriverCheck.h"
-
 #include "game/media/AudioManager.h"
 #include "game/menu/Menu.h"
 #include "game/shell/EventPump.h"

@@ -30,6 +30,7 @@ enum GameState : int32_t {
 class Game : public LevelEndListener {
 public:
     // A millisecond clock; SDL_GetTicks in the program, a scripted clock in tests.
+    // It may wrap past 2^32 ms: the frame schedule and deltaTime carry on across it.
     using Clock = Uint32 (*)();
 
     static constexpr double kFrameMilliseconds = 16.0;
