@@ -22,6 +22,20 @@ wait_window() {
     return 1
 }
 
+# Waits up to 30 s until window $1 shows a drawn picture (more than one colour):
+# the program's loop is then running, so input sent next is not taken in one
+# poll together with everything sent while it was still loading.
+wait_drawn() {
+    local colours
+    for _ in $(seq 1 60); do
+        colours=$(timeout 10 import -window "$1" png:- 2>/dev/null |
+            /usr/bin/convert - -format '%k' info: 2>/dev/null || true)
+        [ "${colours:-0}" -gt 1 ] 2>/dev/null && return 0
+        sleep 0.5
+    done
+    return 1
+}
+
 # Gives the window the keyboard focus; keys are then sent without --window.
 focus_window() {
     # --sync can wait for ever when focus is slow to move: bound it.

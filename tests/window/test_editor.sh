@@ -35,6 +35,7 @@ start_editor() {
         "$scratch" "$EDITOR"
     editor_pid=$LAUNCHED_PID
     id=$(wait_window "$TITLE") || fail "no window titled '$TITLE'"
+    wait_drawn "$id" || fail "the editor never drew its window"
 }
 
 # Clicks the middle of window cell (column, row), holding the button across frames.

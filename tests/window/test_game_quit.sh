@@ -9,6 +9,7 @@ for style in held quick; do
     pid=$LAUNCHED_PID
     win=$(wait_window "Kestrun 2") || fail "no window titled Kestrun 2"
     focus_window "$win"
+    sleep 0.5 # lets the game finish loading, so that the keys arrive frame by frame
     if [ "$style" = held ]; then
         press Down Down Return
     else

@@ -31,6 +31,11 @@ start() {
         exec "$@" </dev/null >"$PWD/out.log" 2>&1' start "$scratch" "$@"
     wrapper_pid=$LAUNCHED_PID
     win=$(wait_window "$TITLE") || fail "no window titled '$TITLE'"
+    if [ "$TITLE" = "$EDITOR_TITLE" ]; then
+        # Clicks must reach a running loop. (The game's picture cannot be read
+        # back reliably: it presents far more often than it draws.)
+        wait_drawn "$win" || fail "the editor never drew its window"
+    fi
     program_pid=$(pgrep -P "$wrapper_pid")
     [ -n "$program_pid" ] || fail "no program process"
 }
