@@ -9,6 +9,9 @@ EditorInput::EditorInput() {
 }
 
 void EditorInput::pollEvents() {
+    for (bool& kept : pressesKept) {
+        kept = false;
+    }
     while (SDL_PollEvent(&event) != 0) {
         handle(event);
     }
@@ -25,6 +28,7 @@ void EditorInput::handle(const SDL_Event& polled) {
             const int flag = flagForKey(polled.key.keysym.sym);
             if (flag >= 0) {
                 flags[flag] = polled.type == SDL_KEYDOWN ? 1 : 0;
+                pressesKept[flag] = pressesKept[flag] || polled.type == SDL_KEYDOWN;
             }
             break;
         }
@@ -33,6 +37,7 @@ void EditorInput::handle(const SDL_Event& polled) {
                 clickX = polled.button.x;
                 clickY = polled.button.y;
                 flags[FlagMouseLeft] = 1;
+                pressesKept[FlagMouseLeft] = true;
             }
             break;
         case SDL_MOUSEBUTTONUP:
@@ -54,11 +59,16 @@ bool EditorInput::isDown(int flag) const {
     return flag >= 0 && flag < FlagCount && flags[flag] != 0;
 }
 
+bool EditorInput::isDownOrTapped(int flag) const {
+    return isDown(flag) || (flag >= 0 && flag < FlagCount && pressesKept[flag]);
+}
+
 bool EditorInput::consumePress(int flag) {
-    if (!isDown(flag)) {
+    if (!isDownOrTapped(flag)) {
         return false;
     }
     flags[flag] = 0;
+    pressesKept[flag] = false;
     return true;
 }
 

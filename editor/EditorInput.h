@@ -32,6 +32,10 @@ struct EditorPoint {
 
 // SDL events turned into 17 flags (each 0 or 1) plus the last click and pointer
 // positions. Created by the program entry and lent to the LevelEditor.
+//
+// A key or button pressed and released again within one poll reads as released,
+// but its press is kept until the next poll, so that a quick tap or click still
+// counts once for consumePress (and isDownOrTapped).
 class EditorInput {
 public:
     // All 17 flags start at 0; both positions start at (0, 0).
@@ -39,11 +43,16 @@ public:
 
     // Drains the SDL event queue: key and left-button presses set flags, their
     // releases clear them, motion moves the pointer; every other event (quit
-    // included) is dropped.
+    // included) is dropped. Presses kept from the previous poll are dropped first.
     void pollEvents();
     // The flag's value, left unchanged; false for an index out of range.
     bool isDown(int flag) const;
-    // True once per press: answers the flag and clears it.
+    // True while the flag is set, or when its key went down during the latest poll
+    // and nobody consumed that press; for held readers that a quick tap or a quick
+    // chord (Left Ctrl + S) must still reach. Changes nothing.
+    bool isDownOrTapped(int flag) const;
+    // True once per press, a quick tap included: answers the flag (or the kept
+    // press) and clears both.
     bool consumePress(int flag);
     // Window position of the last left-button press.
     EditorPoint clickPosition() const { return {clickX, clickY}; }
@@ -60,6 +69,8 @@ private:
 
     SDL_Event event{};
     Uint8 flags[FlagCount] = {};
+    // A press since the latest poll began that nobody has consumed yet.
+    bool pressesKept[FlagCount] = {};
     int clickX = 0;
     int clickY = 0;
     int pointerX = 0;

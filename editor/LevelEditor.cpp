@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "common/VideoDriverCheck.h"
+
 namespace {
 
 constexpr const char* kTitle = "The Grellik Level Editor";
@@ -40,6 +42,11 @@ void waitForOneCharacter() {
 
 LevelEditor::LevelEditor(EditorInput& input_) : input(input_) {
     SDL_Init(SDL_INIT_VIDEO);
+    if (const char* driver = VideoDriverCheck::invisibleDriver()) {
+        std::printf("WINDOW initialisation failed: %s\n", VideoDriverCheck::reason(driver).c_str());
+        waitForOneCharacter();
+        return;
+    }
     window = SDL_CreateWindow(kTitle, kWindowX, kWindowY, kWindowWidth, kWindowHeight, 0);
     if (window == nullptr) {
         std::printf("WINDOW initialisation failed: %s\n", SDL_GetError());
@@ -79,11 +86,13 @@ bool LevelEditor::isReady() const {
 }
 
 bool LevelEditor::runLoopPass() {
-    if (input.isDown(FlagEscape)) {
+    // A quick Escape, pressed and released within the last poll, quits too.
+    if (input.isDownOrTapped(FlagEscape)) {
         return false;
     }
     input.pollEvents();
-    if (input.isDown(FlagLeftCtrl) && input.consumePress(FlagS)) {
+    // Left Ctrl + S typed quickly may be down and up again within one poll.
+    if (input.isDownOrTapped(FlagLeftCtrl) && input.consumePress(FlagS)) {
         saveLevel();
     }
     if (input.consumeFullscreenRequest() && fullscreen != nullptr) {

@@ -28,8 +28,9 @@ public:
     // must not run otherwise.
     bool isReady() const;
     // One pass of the program's main loop: answers false, doing nothing, when
-    // Escape is held; otherwise polls events, saves on Left Ctrl + S, toggles
-    // fullscreen on F11 or Alt+Return and runs one update, then answers true.
+    // Escape is held or was tapped in the last poll; otherwise polls events, saves
+    // on Left Ctrl + S (either or both may be quick taps), toggles fullscreen on
+    // F11 or Alt+Return and runs one update, then answers true.
     bool runLoopPass();
     // One frame: the picture (with its 16 ms delay), then scroll keys, click,
     // cell-code selection and camera, in that order.

@@ -1,8 +1,10 @@
 // Entry of the level editor: opens the editor on "Assets/level.txt", runs its
-// loop until Escape and saves on the way out.
+// loop until Escape (or Ctrl+C, kill or a closed terminal, which end it the same
+// way) and saves on the way out.
 #include <SDL.h>
 
 #include "common/AssetFolder.h"
+#include "common/StopSignals.h"
 #include "editor/EditorInput.h"
 #include "editor/LevelEditor.h"
 
@@ -16,12 +18,17 @@ constexpr int kExitCannotStart = 1;
 
 int main(int, char*[]) {
     AssetFolder::check("Assets", "kestrun_editor", "the installed editor with kestrun2-editor");
+    // Before SDL_Init, so that the stop requests reach the loop below.
+    StopSignals::install();
     SDL_Init(kSubsystems);
     EditorInput* input = new EditorInput();
     LevelEditor* editor = new LevelEditor(*input);
     int status = kExitOk;
     if (editor->isReady()) {
-        while (editor->runLoopPass()) {
+        while (StopSignals::received() == 0 && editor->runLoopPass()) {
+        }
+        if (StopSignals::received() != 0) {
+            status = StopSignals::exitStatus();
         }
     } else {
         status = kExitCannotStart;

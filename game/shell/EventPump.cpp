@@ -5,6 +5,7 @@
 EventPump::EventPump(KeyState& keyState_) : keyState(keyState_), controllers(keyState_) {}
 
 void EventPump::pollEvents() {
+    keyState.beginPoll();
     while (SDL_PollEvent(&event) != 0) {
         if (FullscreenToggle::isToggleKey(event)) {
             fullscreenRequested = fullscreenRequested || FullscreenToggle::asksForToggle(event);

@@ -16,7 +16,8 @@ public:
     EventPump(const EventPump&) = delete;
     EventPump& operator=(const EventPump&) = delete;
 
-    // Polls every pending event; key-downs and key-ups go to the key state.
+    // Polls every pending event; key-downs and key-ups go to the key state, which
+    // first drops the quick taps of the previous frame that nobody took.
     void pollEvents();
     // True once per F11 or Alt+Return press polled since the last call.
     bool consumeFullscreenRequest();

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "common/FullscreenToggle.h"
+#include "common/VideoDriverCheck.h"
 #include "game/media/AudioManager.h"
 #include "game/menu/Menu.h"
 #include "game/shell/EventPump.h"
@@ -29,7 +30,9 @@ Game::Game(Clock clock_) : clock(clock_) {
         fullscreen =
             std::make_unique<FullscreenToggle>(window, renderer, kWindowWidth, kWindowHeight);
     }
-    lastClockValue = static_cast<int32_t>(clock());
+    lastReading = clock();
+    clockMilliseconds = lastReading;
+    lastClockValue = static_cast<int32_t>(lastReading);
     deltaTime = 0.0;
     keyState = std::make_unique<KeyState>();
     audio = std::make_unique<AudioManager>();
@@ -38,7 +41,7 @@ Game::Game(Clock clock_) : clock(clock_) {
     levelPlay =
         std::make_unique<LevelPlay>(renderer, *keyState, eventPump.get(), audio.get(), *this);
     menu->buildMainMenu();
-    nextTickTime = static_cast<double>(clock());
+    nextTickTime = now();
     levelEndScreen.reset();
     finished = false;
     loadBestTimes();
@@ -62,6 +65,11 @@ Game::~Game() {
 
 void Game::createWindowAndRenderer() {
     renderer = nullptr;
+    if (const char* driver = VideoDriverCheck::invisibleDriver()) {
+        std::printf("WINDOW initialisation failed: %s\n", VideoDriverCheck::reason(driver).c_str());
+        waitForOneCharacter();
+        return;
+    }
     window = SDL_CreateWindow("Kestrun 2", kWindowX, kWindowY, kWindowWidth, kWindowHeight, 0);
     if (window == nullptr) {
         std::printf("WINDOW initialisation failed: %s\n", SDL_GetError());
@@ -76,14 +84,24 @@ void Game::createWindowAndRenderer() {
 }
 
 void Game::runFrame() {
-    const auto reading = static_cast<int32_t>(clock());
-    deltaTime = static_cast<double>(reading - lastClockValue) / kMillisecondsPerSecond;
-    lastClockValue = reading;
-    while (nextTickTime > static_cast<double>(clock())) {
+    const Uint32 reading = clock();
+    // Unsigned subtraction stays right when the 32-bit clock wraps (after 49.7
+    // days) and cannot overflow the way a signed one would at 2^31 ms.
+    const Uint32 elapsed = reading - static_cast<Uint32>(lastClockValue);
+    deltaTime = static_cast<double>(elapsed) / kMillisecondsPerSecond;
+    lastClockValue = static_cast<int32_t>(reading);
+    while (nextTickTime > now()) {
         present();
     }
     updateActiveScreen();
     nextTickTime += kFrameMilliseconds;
+}
+
+double Game::now() {
+    const Uint32 reading = clock();
+    clockMilliseconds += static_cast<Uint32>(reading - lastReading);
+    lastReading = reading;
+    return static_cast<double>(clockMilliseconds);
 }
 
 void Game::present() {

@@ -31,6 +31,7 @@ enum GameState : int32_t {
 class Game : public LevelEndListener {
 public:
     // A millisecond clock; SDL_GetTicks in the program, a scripted clock in tests.
+    // It may wrap past 2^32 ms: the frame schedule and deltaTime carry on across it.
     using Clock = Uint32 (*)();
 
     static constexpr double kFrameMilliseconds = 16.0;
@@ -82,6 +83,8 @@ public:
 
 private:
     void createWindowAndRenderer();
+    // The clock's reading carried on past its 32-bit wrap: the schedule's time line.
+    double now();
     void present();
     void updateActiveScreen();
 
@@ -97,9 +100,14 @@ private:
     SDL_Renderer* renderer = nullptr;
     SDL_Window* window = nullptr;
     bool finished = false;
+    // Milliseconds on the time line of now().
     double nextTickTime = 0.0;
     std::unique_ptr<LevelEndScreen> levelEndScreen;
     Clock clock;
+    // The schedule runs on the clock's readings counted in 64 bits, so that the
+    // due time and the clock stay comparable when the 32-bit clock wraps.
+    Uint32 lastReading = 0;
+    Uint64 clockMilliseconds = 0;
     int presentCount = 0;
     // F11 or Alt+Return switches the window to desktop fullscreen and back.
     std::unique_ptr<FullscreenToggle> fullscreen;

@@ -21,6 +21,9 @@ void KeyState::handleKeyEvent(SDL_Event event) {
     for (int i = 0; i < kFlagCount; ++i) {
         if (event.key.keysym.sym == kKeyCodes[i]) {
             flags[i] = event.type == SDL_KEYDOWN;
+            if (flags[i]) {
+                pressesKept[i] = true;
+            }
             return;
         }
     }
@@ -31,9 +34,14 @@ bool KeyState::isDown(KeyFlag flag) const {
 }
 
 bool KeyState::consumePress(KeyFlag flag) {
-    if (!validFlag(flag) || !flags[flag]) {
+    if (!validFlag(flag) || !(flags[flag] || pressesKept[flag])) {
         return false;
     }
     flags[flag] = false;
+    pressesKept[flag] = false;
     return true;
+}
+
+void KeyState::beginPoll() {
+    pressesKept.fill(false);
 }

@@ -19,6 +19,10 @@ enum KeyFlag {
 // One flag per game key: true from its key-down event until its key-up event or
 // until a reader consumes the press. Screens read a flag as held (isDown) or as
 // pressed once (consumePress).
+//
+// A key pressed and released again between two polls reads as released, but its
+// press is kept for the frame that follows, so that a quick tap still counts once
+// for consumePress. Such a press that nobody takes is dropped at the next poll.
 class KeyState {
 public:
     static constexpr int kFlagCount = 8;
@@ -31,9 +35,15 @@ public:
     void handleKeyEvent(SDL_Event event);
     // The flag, unchanged.
     bool isDown(KeyFlag flag) const;
-    // True once per key-down: answers the flag and clears it.
+    // True once per key-down, a quick tap included: answers the flag (or the
+    // tap's kept press) and clears both.
     bool consumePress(KeyFlag flag);
+    // Called by the event pump before it drains the queue: drops the presses of
+    // quick taps that no reader took during the previous frame.
+    void beginPoll();
 
 private:
     std::array<bool, kFlagCount> flags{};
+    // A key-down since the last poll began that no reader has consumed yet.
+    std::array<bool, kFlagCount> pressesKept{};
 };

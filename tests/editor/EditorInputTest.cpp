@@ -67,7 +67,7 @@ TEST_F(EditorInputTest, ConsumePressAnswersOncePerPressAndIsDownLeavesTheFlag) {
     EXPECT_FALSE(input.consumePress(FlagCount));
 }
 
-TEST_F(EditorInputTest, PressAndReleaseInOnePollLeaveTheFlagAtZero) {
+TEST_F(EditorInputTest, PressAndReleaseInOnePollAreOnePressButNotHeld) {
     pushKey(SDLK_ESCAPE, true);
     pushKey(SDLK_ESCAPE, false);
     pushButton(SDL_BUTTON_LEFT, true, 40, 50);
@@ -75,6 +75,12 @@ TEST_F(EditorInputTest, PressAndReleaseInOnePollLeaveTheFlagAtZero) {
     input.pollEvents();
     EXPECT_FALSE(input.isDown(FlagEscape));
     EXPECT_FALSE(input.isDown(FlagMouseLeft));
+    EXPECT_TRUE(input.isDownOrTapped(FlagEscape));
+    EXPECT_TRUE(input.consumePress(FlagMouseLeft));
+    EXPECT_FALSE(input.consumePress(FlagMouseLeft));
+    // A tap nobody took is gone after the next poll.
+    input.pollEvents();
+    EXPECT_FALSE(input.isDownOrTapped(FlagEscape));
     // The press still recorded where it happened.
     EXPECT_EQ(input.clickPosition().x, 40);
     EXPECT_EQ(input.clickPosition().y, 50);

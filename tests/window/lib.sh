@@ -22,6 +22,20 @@ wait_window() {
     return 1
 }
 
+# Waits up to 30 s until window $1 shows a drawn picture (more than one colour):
+# the program's loop is then running, so input sent next is not taken in one
+# poll together with everything sent while it was still loading.
+wait_drawn() {
+    local colours
+    for _ in $(seq 1 60); do
+        colours=$(timeout 10 import -window "$1" png:- 2>/dev/null |
+            /usr/bin/convert - -format '%k' info: 2>/dev/null || true)
+        [ "${colours:-0}" -gt 1 ] 2>/dev/null && return 0
+        sleep 0.5
+    done
+    return 1
+}
+
 # Gives the window the keyboard focus; keys are then sent without --window.
 focus_window() {
     # --sync can wait for ever when focus is slow to move: bound it.
@@ -48,9 +62,10 @@ window_size() {
 STATUS_DIR=$(mktemp -d /tmp/kestrun-status-XXXXXX)
 
 # Starts a program in the background and records its exit status where
-# wait_exit finds it; the program's pid is left in LAUNCHED_PID.
+# wait_exit finds it, a failing one included; the pid of the process that waits
+# for the program is left in LAUNCHED_PID.
 launch() {
-    ( "$@"; echo $? > "$STATUS_DIR/$BASHPID" ) &
+    ( set +e; "$@"; echo $? > "$STATUS_DIR/$BASHPID" ) &
     LAUNCHED_PID=$!
 }
 

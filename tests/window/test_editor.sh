@@ -2,7 +2,9 @@
 # The level editor in a real window, on a scratch copy of the asset folder:
 # the shipped level opens and comes back unchanged; clicks, letters, arrows,
 # Left Ctrl + S and Escape edit and save a known level; the close button does
-# nothing; the last column of a narrow level can be scrolled to and edited. Leaves a screenshot in the build folder (and in docs/editor.png when
+# nothing; quick clicks and keys count; a save that fails on the way out leaves a
+# recovery file; the last column of a narrow level can be scrolled to and edited.
+# Leaves a screenshot in the build folder (and in docs/editor.png when
 # KESTRUN_UPDATE_DOCS=1).
 source "$(dirname "$0")/lib.sh"
 
@@ -36,6 +38,7 @@ start_editor() {
         "$scratch" "$EDITOR" "${1:-true}"
     editor_pid=$LAUNCHED_PID
     id=$(wait_window "$TITLE") || fail "no window titled '$TITLE'"
+    wait_drawn "$id" || fail "the editor never drew its window"
 }
 
 # Clicks the middle of window cell (column, row), holding the button across frames.
@@ -136,8 +139,22 @@ cmp -s "$level" "$scratch/expected.txt" || {
 }
 [ -z "$(ls "$scratch/assets" | grep 'level.txt.tmp' || true)" ] || fail "a temporary file was left"
 
-# 3. A save that fails on the way out (a size limit of one kilobyte, smaller
-# than the level, with SIGXFSZ ignored so that writes fail instead of killing):
+# 3. Quick input, each press released at once (mostly within one frame): a click,
+# Left Ctrl + S and Escape still act.
+start_editor
+focus_window "$id"
+xdotool mousemove --window "$id" $((7 * CELL + 5)) $((8 * CELL + 5)) click 1
+sleep 0.3
+xdotool key --delay 0 ctrl+s
+set_cell 7 8 G
+write_rows "$scratch/expected.txt"
+wait_same_file "$level" "$scratch/expected.txt" || fail "a quick click and Left Ctrl + S did not save"
+xdotool key --delay 0 Escape
+status=$(wait_exit "$editor_pid" 10) || fail "the editor did not end on a quick Escape"
+[ "$status" = 0 ] || fail "exit status $status after a quick Escape"
+
+# 4. A save that fails on the way out (a size limit of one kilobyte, smaller
+# than the level; the editor ignores SIGXFSZ, so writes fail instead of killing it):
 # the file stays as it was and the edited grid goes to a recovery file.
 for ((r = ROWS; r < ROWS + 5; r++)); do # rows below the window, past the limit
     rows[r]=${rows[0]}
@@ -146,7 +163,7 @@ write_rows "$level"
 cp "$level" "$scratch/before.txt"
 mkdir "$scratch/recovery"
 : >"$scratch/editor.log"
-start_editor "trap '' XFSZ && ulimit -S -f 1 && export TMPDIR='$scratch/recovery'"
+start_editor "ulimit -S -f 1 && export TMPDIR='$scratch/recovery'"
 focus_window "$id"
 click_cell "$id" 7 2 # places G
 set_cell 7 2 G
@@ -163,7 +180,7 @@ grep -qxF "Could not save Assets/level.txt: File too large" "$scratch/editor.log
 grep -qxF "The edited level was written to $recovered instead." "$scratch/editor.log" ||
     fail "the recovery file's path was not printed"
 
-# 4. The last column of a level whose width the 39-pixel steps do not divide:
+# 5. The last column of a level whose width the 39-pixel steps do not divide:
 # 21 columns end 32 pixels past the window, and ten Right presses reach them.
 COLUMNS=21
 rows=()

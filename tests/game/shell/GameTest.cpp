@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <functional>
+#include <stdexcept>
 #include <vector>
 
 #include "game/media/TextRenderer.h"
@@ -189,6 +190,42 @@ TEST_F(GameTest, AMissingFolderKeepsTheTimeInMemory) {
         << out;
     EXPECT_EQ(game->getBestTime(0), 9);
     EXPECT_EQ(bestTimesFile(), "12\n34\n56");
+}
+
+// A scripted clock for runs across the clock's wrap points: one millisecond per
+// reading, and an exception instead of an endless wait when a frame never ends.
+Uint32 wrapClockNow = 0;
+int wrapClockReadsLeft = 0;
+Uint32 wrapClock() {
+    if (--wrapClockReadsLeft < 0) {
+        throw std::runtime_error("the frame waits for ever");
+    }
+    return wrapClockNow++;
+}
+
+TEST(GameClockTest, RunsOnAcrossTheSignedAndTheUnsignedWrapOfTheClock) {
+    constexpr int kReadsPerFrame = 1000;
+    constexpr int kFrames = 40;  // about 640 ms, half of them past the point
+    ScratchFolder folder;
+    folder.linkRepositoryAssetsExceptBestTimes();
+    SDL_Init(SDL_INIT_VIDEO | SDL_INIT_AUDIO);
+    TTF_Init();
+    for (const Uint64 point : {Uint64{1} << 31, Uint64{1} << 32}) {
+        wrapClockNow = static_cast<Uint32>(point - kFrames * 8);
+        wrapClockReadsLeft = kReadsPerFrame * kFrames;
+        Game game(wrapClock);
+        int oddFrames = 0;
+        for (int i = 0; i < kFrames; ++i) {
+            wrapClockReadsLeft = kReadsPerFrame;
+            const int presents = game.getPresentCount();
+            ASSERT_NO_THROW(game.runFrame()) << point << " frame " << i;
+            const bool waited = i == 0 || game.getPresentCount() > presents;
+            oddFrames += deltaTime < 0.0 || deltaTime > 0.05 || !waited ? 1 : 0;
+        }
+        EXPECT_LE(oddFrames, 1) << point;
+    }
+    TTF_Quit();
+    SDL_Quit();
 }
 
 TEST(GameStartTest, MissingOrShortBestTimesFileKeepsStartValues) {

@@ -32,11 +32,17 @@ TEST_F(KeyInputTest, EveryGameKeyIsHeldFromDownToUp) {
     }
 }
 
-TEST_F(KeyInputTest, PressAndReleaseInOnePollIsInvisible) {
+TEST_F(KeyInputTest, PressAndReleaseInOnePollIsOnePressButNeverHeld) {
     pushTap(SDLK_z);
     pump.pollEvents();
     EXPECT_FALSE(keys.isDown(KeyZ));
+    EXPECT_TRUE(keys.consumePress(KeyZ));
     EXPECT_FALSE(keys.consumePress(KeyZ));
+    // A tap that nobody takes in its frame is gone after the next poll.
+    pushTap(SDLK_x);
+    pump.pollEvents();
+    pump.pollEvents();
+    EXPECT_FALSE(keys.consumePress(KeyX));
 }
 
 TEST_F(KeyInputTest, ConsumeAnswersOncePerKeyDownIncludingRepeats) {
