@@ -34,7 +34,7 @@ TEST(CheckerProgramTest, MissingFileIsAnErrorAndTheOtherFilesAreStillChecked) {
     folder.linkRepositoryAssetsExceptBestTimes();
     folder.writeFile("seven.txt", "E.CCCCCCC.U\nGGGGGGGGGGG\n");
     const ProgramRun run = runChecker("no-such.txt seven.txt");
-    EXPECT_EQ(run.status, kErrorsFound);
+    EXPECT_EQ(run.status, kUsageError) << "a file that cannot be read outranks errors";
     EXPECT_NE(run.output.find("no-such.txt:1:1: error: cannot open the level file: no such file\n"
                               "no-such.txt: 1 error, 0 warnings\n"),
               std::string::npos)
