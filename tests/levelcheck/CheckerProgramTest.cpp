@@ -53,6 +53,27 @@ TEST(CheckerProgramTest, NoReplayIsWrittenWithoutARoute) {
     EXPECT_EQ(folder.readFile("out.replay"), "");
 }
 
+TEST(CheckerProgramTest, RefusesToWriteTheReplayOverTheLevel) {
+    testsupport::ScratchFolder folder;
+    folder.linkRepositoryAssetsExceptBestTimes();
+    const std::string level = "E.CCCCCCCC.U\nGGGGGGGGGGGG\n";
+    folder.writeFile("walk.txt", level);
+    const ProgramRun run = runChecker("--replay ./walk.txt walk.txt");
+    EXPECT_EQ(run.status, kUsageError);
+    EXPECT_NE(run.output.find("would write over the level file"), std::string::npos) << run.output;
+    EXPECT_EQ(folder.readFile("walk.txt"), level);
+}
+
+TEST(CheckerProgramTest, FolderWithoutAssetsGivesOneLine) {
+    testsupport::ScratchFolder folder;
+    folder.writeFile("walk.txt", "E.CCCCCCCC.U\nGGGGGGGGGGGG\n");
+    const ProgramRun run = runChecker("walk.txt");
+    EXPECT_EQ(run.status, kUsageError);
+    EXPECT_EQ(run.output,
+              std::string(KESTRUN_LEVELCHECK_PROGRAM) +
+                  ": no assets/ folder here: run it from the folder that holds assets/\n");
+}
+
 // Each shipped level: no errors, and the route written with --replay completes
 // the level in the game's level harness, enemies and all.
 class ShippedLevelTest : public ::testing::TestWithParam<const char*> {};
