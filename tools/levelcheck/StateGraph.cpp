@@ -5,76 +5,37 @@
 namespace {
 // The clock is read once per this many expanded states.
 constexpr std::uint32_t kClockInterval = 1024;
-constexpr size_t kFirstSlots = size_t{1} << 16;
-// World y must fit the key's 24 bits: levels taller than this many pixels are
-// searched down to it only.
-constexpr long long kYRange = 1LL << 23;
-constexpr float kSpeedUnit = VisitedSet::kSpeedUnit;
-
-std::uint64_t mix(std::uint64_t key) {
-    key ^= key >> 33;
-    key *= 0xff51afd7ed558ccdULL;
-    key ^= key >> 33;
-    return key;
-}
 }  // namespace
 
 StateGraph::StateGraph(int columns, int rows) : area(columns, rows) {}
 
-std::uint64_t StateGraph::keyOf(const PlayerState& state) const {
-    const auto speed = static_cast<std::uint64_t>(static_cast<int>(state.velocityY / kSpeedUnit) -
-                                                  VisitedSet::kLowestSpeedUnit);
-    const auto y = static_cast<std::uint64_t>(state.y + kYRange) & 0xFFFFFFu;
-    const auto x = static_cast<std::uint64_t>(static_cast<std::uint32_t>(state.x));
-    return (x << 32) | (y << 8) | speed;
+std::uint32_t& StateGraph::firstAt(const PlayerState& state) {
+    const long long dx = state.x - area.areaLeft();
+    const long long dy = state.y - area.areaTop();
+    std::unique_ptr<Block>& block =
+        blocks[static_cast<size_t>((dy / kBlockSize) * blockColumns + dx / kBlockSize)];
+    if (block == nullptr) {
+        block = std::make_unique<Block>();
+        block->fill(kNone);
+    }
+    return (*block)[static_cast<size_t>((dy % kBlockSize) * kBlockSize + dx % kBlockSize)];
 }
 
-std::uint32_t StateGraph::indexOf(const PlayerState& state) const {
-    const std::uint64_t key = keyOf(state) + 1;
-    const size_t mask = slotKeys.size() - 1;
-    for (size_t slot = mix(key) & mask;; slot = (slot + 1) & mask) {
-        if (slotKeys[slot] == key) {
-            return slotNodes[slot];
-        }
-        if (slotKeys[slot] == 0) {
-            return kNone;
+std::uint32_t StateGraph::indexOf(const PlayerState& state) {
+    for (std::uint32_t node = firstAt(state); node != kNone; node = nextAtPosition[node]) {
+        if (states[node].velocityY == state.velocityY) {
+            return node;
         }
     }
-}
-
-void StateGraph::rehash() {
-    std::vector<std::uint64_t> oldKeys(std::max(kFirstSlots, slotKeys.size() * 2), 0);
-    std::vector<std::uint32_t> oldNodes(oldKeys.size(), kNone);
-    oldKeys.swap(slotKeys);
-    oldNodes.swap(slotNodes);
-    const size_t mask = slotKeys.size() - 1;
-    for (size_t i = 0; i < oldKeys.size(); ++i) {
-        if (oldKeys[i] == 0) {
-            continue;
-        }
-        size_t slot = mix(oldKeys[i]) & mask;
-        while (slotKeys[slot] != 0) {
-            slot = (slot + 1) & mask;
-        }
-        slotKeys[slot] = oldKeys[i];
-        slotNodes[slot] = oldNodes[i];
-    }
+    return kNone;
 }
 
 std::uint32_t StateGraph::add(const PlayerState& state) {
-    if ((states.size() + 1) * 2 > slotKeys.size()) {
-        rehash();
-    }
-    const std::uint64_t key = keyOf(state) + 1;
-    const size_t mask = slotKeys.size() - 1;
-    size_t slot = mix(key) & mask;
-    while (slotKeys[slot] != 0) {
-        slot = (slot + 1) & mask;
-    }
-    slotKeys[slot] = key;
-    slotNodes[slot] = size();
+    std::uint32_t& first = firstAt(state);
+    nextAtPosition.push_back(first);
+    first = size();
     states.push_back(state);
-    return size() - 1;
+    return first;
 }
 
 bool StateGraph::explore(const PlayerState& start, MoveSimulator& simulator, RouteTargets& targets,
@@ -86,10 +47,13 @@ bool StateGraph::explore(const PlayerState& start, MoveSimulator& simulator, Rou
     coinStart.assign(1, 0);
     coinList.clear();
     door.clear();
-    slotKeys.clear();
-    slotNodes.clear();
-    rehash();
-    if (!area.covers(start) || start.y >= kYRange) {
+    nextAtPosition.clear();
+    parents.clear();
+    blockColumns = (area.areaRight() - area.areaLeft() + kBlockSize - 1) / kBlockSize;
+    const long long blockRows = (area.areaBottom() - area.areaTop() + kBlockSize - 1) / kBlockSize;
+    blocks.clear();
+    blocks.resize(static_cast<size_t>(std::max(0LL, blockColumns * blockRows)));
+    if (!area.covers(start)) {
         edgeStart.push_back(0);
         return true;
     }
@@ -110,7 +74,7 @@ bool StateGraph::explore(const PlayerState& start, MoveSimulator& simulator, Rou
         for (Move move : kAllMoves) {
             PlayerState to;
             if ((move == Move::Down && !mayStepDown) || !simulator.step(from, move, to) ||
-                !area.covers(to) || to.y >= kYRange) {
+                !area.covers(to)) {
                 continue;
             }
             std::uint32_t next = indexOf(to);

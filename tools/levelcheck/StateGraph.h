@@ -1,6 +1,8 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "tools/levelcheck/MoveSimulator.h"
@@ -47,10 +49,11 @@ public:
                               std::vector<std::uint32_t>& path) const;
 
 private:
-    std::uint32_t indexOf(const PlayerState& state) const;
+    // The first node at the state's pixel position (kNone when none), its block
+    // allocated on first use.
+    std::uint32_t& firstAt(const PlayerState& state);
+    std::uint32_t indexOf(const PlayerState& state);
     std::uint32_t add(const PlayerState& state);
-    std::uint64_t keyOf(const PlayerState& state) const;
-    void rehash();
     void tracePath(std::uint32_t from, std::uint32_t to, const std::vector<std::uint32_t>& parent,
                    std::vector<Move>& moves, std::vector<std::uint32_t>& path) const;
 
@@ -62,18 +65,28 @@ private:
     std::vector<std::uint32_t> coinStart;  // per node, into coinList
     std::vector<int> coinList;
     std::vector<bool> door;
-    std::vector<std::uint64_t> slotKeys;  // open addressing: key + 1, 0 for free
-    std::vector<std::uint32_t> slotNodes;
+    // Nodes by position: one block of first nodes per cell of the area, the
+    // nodes at one position (differing in speed) chained through nextAtPosition.
+    // Successive states lie close together, so lookups stay in a few blocks.
+    static constexpr int kBlockSize = 32;
+    using Block = std::array<std::uint32_t, kBlockSize * kBlockSize>;
+    std::vector<std::unique_ptr<Block>> blocks;
+    long long blockColumns = 0;
+    std::vector<std::uint32_t> nextAtPosition;
+    // findNearest's parents, kept between calls; all kNone between calls.
+    mutable std::vector<std::uint32_t> parents;
 };
 
 template <typename Goal>
 std::uint32_t StateGraph::findNearest(std::uint32_t from, const std::vector<bool>& allowed,
                                       const Goal& goal, std::vector<Move>& moves,
                                       std::vector<std::uint32_t>& path) const {
-    std::vector<std::uint32_t> parent(size(), kNone);
+    std::vector<std::uint32_t>& parent = parents;
+    parent.resize(size(), kNone);
     std::vector<std::uint32_t> queue{from};
     parent[from] = from;
-    for (size_t head = 0; head < queue.size(); ++head) {
+    std::uint32_t found = kNone;
+    for (size_t head = 0; head < queue.size() && found == kNone; ++head) {
         const std::uint32_t node = queue[head];
         for (std::uint32_t e = edgeStart[node]; e < edgeStart[node + 1]; ++e) {
             const std::uint32_t next = edgeTo[e];
@@ -81,12 +94,16 @@ std::uint32_t StateGraph::findNearest(std::uint32_t from, const std::vector<bool
                 continue;
             }
             parent[next] = node;
+            queue.push_back(next);
             if (goal(next)) {
                 tracePath(from, next, parent, moves, path);
-                return next;
+                found = next;
+                break;
             }
-            queue.push_back(next);
         }
     }
-    return kNone;
+    for (std::uint32_t node : queue) {
+        parent[node] = kNone;
+    }
+    return found;
 }
