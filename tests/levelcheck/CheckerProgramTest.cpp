@@ -34,9 +34,11 @@ TEST(CheckerProgramTest, MissingFileIsAnErrorAndTheOtherFilesAreStillChecked) {
     folder.linkRepositoryAssetsExceptBestTimes();
     folder.writeFile("seven.txt", "E.CCCCCCC.U\nGGGGGGGGGGG\n");
     folder.writeFile("clean.txt", "E.CCCCCCCC.U\nGGGGGGGGGGGG\n");
-    // A clean file after the faulty ones leaves the status at "errors found".
+    // A clean file after the faulty ones leaves the status as it was; a file that
+    // cannot be read outranks errors.
+    EXPECT_EQ(runChecker("seven.txt clean.txt").status, kErrorsFound);
     const ProgramRun run = runChecker("no-such.txt seven.txt clean.txt");
-    EXPECT_EQ(run.status, kErrorsFound);
+    EXPECT_EQ(run.status, kUsageError);
     EXPECT_NE(run.output.find("no-such.txt:1:1: error: cannot open the level file: no such file\n"
                               "no-such.txt: 1 error, 0 warnings\n"),
               std::string::npos)
@@ -54,6 +56,26 @@ TEST(CheckerProgramTest, NoReplayIsWrittenWithoutARoute) {
     EXPECT_EQ(run.status, kErrorsFound);
     EXPECT_NE(run.output.find("no route found, out.replay not written"), std::string::npos);
     EXPECT_EQ(folder.readFile("out.replay"), "");
+}
+
+TEST(CheckerProgramTest, RefusesToWriteTheReplayOverTheLevel) {
+    testsupport::ScratchFolder folder;
+    folder.linkRepositoryAssetsExceptBestTimes();
+    const std::string level = "E.CCCCCCCC.U\nGGGGGGGGGGGG\n";
+    folder.writeFile("walk.txt", level);
+    const ProgramRun run = runChecker("--replay ./walk.txt walk.txt");
+    EXPECT_EQ(run.status, kUsageError);
+    EXPECT_NE(run.output.find("would write over the level file"), std::string::npos) << run.output;
+    EXPECT_EQ(folder.readFile("walk.txt"), level);
+}
+
+TEST(CheckerProgramTest, FolderWithoutAssetsGivesOneLine) {
+    testsupport::ScratchFolder folder;
+    folder.writeFile("walk.txt", "E.CCCCCCCC.U\nGGGGGGGGGGGG\n");
+    const ProgramRun run = runChecker("walk.txt");
+    EXPECT_EQ(run.status, kUsageError);
+    EXPECT_EQ(run.output.rfind("Asset folder \"assets\" not found in ", 0), 0u) << run.output;
+    EXPECT_EQ(run.output.find('\n'), run.output.size() - 1) << "one line only: " << run.output;
 }
 
 // Each shipped level: no errors, and the route written with --replay completes
