@@ -9,7 +9,8 @@ cd "$empty"
 first_line() {
     echo x | SDL_VIDEODRIVER=no-such-driver timeout 20 "$@" 2>/dev/null | head -n 1 || true
 }
-for run in "assets kestrun" "Assets kestrun_editor" "assets kestrun_levelcheck level.txt"; do
+for run in "assets kestrun" "Assets kestrun_editor" "assets kestrun_levelcheck level.txt" \
+    "assets kestrun_playtest level.txt"; do
     set -- $run
     line=$(first_line "$BUILD_DIR/$2" "${@:3}")
     echo "$line"

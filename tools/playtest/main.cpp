@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "common/AssetFolder.h"
 #include "game/world/LevelFile.h"
 #include "tools/playtest/PlaytestOptions.h"
 #include "tools/playtest/PlaytestSession.h"
@@ -68,9 +69,8 @@ int main(int argc, char** argv) {
         std::printf("%s: %s (--help shows the usage)\n", program.c_str(), options.error().c_str());
         return kUsage;
     }
-    if (!std::filesystem::is_directory("assets")) {
-        std::printf("%s: no assets/ folder here: run it from the folder that holds assets/\n",
-                    program.c_str());
+    if (!AssetFolder::check("assets", "kestrun_playtest",
+                            "~/.local/share/kestrun2 once the game is installed")) {
         return kUsage;
     }
     const std::string problem = levelProblem(options.levelPath());
