@@ -6,9 +6,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
+#include <sstream>
 
 #include "common/AssetFolder.h"
+#include "common/SafeFileWriter.h"
 #include "tools/levelcheck/CommandLine.h"
 #include "tools/levelcheck/LevelChecker.h"
 #include "tools/levelcheck/RouteReplay.h"
@@ -37,12 +38,13 @@ int worse(int a, int b) {
     return kRank[a] >= kRank[b] ? a : b;
 }
 
-bool writeReplay(const std::string& out, const std::string& level, const std::vector<Move>& route) {
-    std::ofstream file(out, std::ios::binary | std::ios::trunc);
-    file << "# Route through " << level << " found by kestrun_levelcheck: " << route.size()
+bool writeReplay(const std::string& out, const std::string& level, const std::vector<Move>& route,
+                 std::string& problem) {
+    std::ostringstream text;
+    text << "# Route through " << level << " found by kestrun_levelcheck: " << route.size()
          << " steps.\n"
          << RouteReplay::format(route);
-    return static_cast<bool>(file);
+    return SafeFileWriter::write(out, text.str(), problem);
 }
 }  // namespace
 
@@ -100,9 +102,10 @@ int main(int argc, char** argv) {
                     std::fprintf(stderr, "%s: no route found, %s not written\n", program.c_str(),
                                  line.replayPath().c_str());
                     status = worse(status, kErrorsFound);
-                } else if (!writeReplay(line.replayPath(), file, checker.route())) {
-                    std::fprintf(stderr, "%s: cannot write %s\n", program.c_str(),
-                                 line.replayPath().c_str());
+                } else if (std::string problem;
+                           !writeReplay(line.replayPath(), file, checker.route(), problem)) {
+                    std::fprintf(stderr, "%s: cannot write %s: %s\n", program.c_str(),
+                                 line.replayPath().c_str(), problem.c_str());
                     status = worse(status, kErrorsFound);
                 }
             }

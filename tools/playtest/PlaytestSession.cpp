@@ -3,9 +3,10 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
+#include <sstream>
 #include <utility>
 
+#include "common/SafeFileWriter.h"
 #include "game/characters/Player.h"
 #include "game/media/AudioManager.h"
 #include "game/shell/FrameTime.h"
@@ -208,15 +209,16 @@ void PlaytestSession::writeRecording(const char* ending) {
     if (setup.recordPath.empty()) {
         return;
     }
-    std::ofstream out(setup.recordPath, std::ios::binary | std::ios::trunc);
     const std::vector<KeyRun>& runs = recorder.runs();
-    out << "# " << setup.levelPath
-        << " played with kestrun_playtest: " << ReplayFile::stepCount(runs) << " steps, " << ending
-        << ".\n"
-        << ReplayFile::format(runs);
-    out.flush();
-    if (!out) {
-        std::printf("kestrun_playtest: cannot write the replay %s\n", setup.recordPath.c_str());
+    std::ostringstream text;
+    text << "# " << setup.levelPath
+         << " played with kestrun_playtest: " << ReplayFile::stepCount(runs) << " steps, " << ending
+         << ".\n"
+         << ReplayFile::format(runs);
+    std::string problem;
+    if (!SafeFileWriter::write(setup.recordPath, text.str(), problem)) {
+        std::printf("kestrun_playtest: cannot write the replay %s: %s\n", setup.recordPath.c_str(),
+                    problem.c_str());
         std::fflush(stdout);
         return;
     }

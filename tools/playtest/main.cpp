@@ -9,6 +9,7 @@
 #include <fstream>
 
 #include "common/AssetFolder.h"
+#include "common/VideoDriverCheck.h"
 #include "game/world/LevelFile.h"
 #include "tools/playtest/PlaytestOptions.h"
 #include "tools/playtest/PlaytestSession.h"
@@ -44,16 +45,6 @@ std::string levelProblem(const std::string& path) {
         }
     }
     return "the file holds no cells";
-}
-// Without a display SDL falls back to drivers that show nothing, and a play
-// nobody sees would never end; they are used only when asked for by name.
-bool hasDisplay() {
-    const char* driver = SDL_GetCurrentVideoDriver();
-    if (driver == nullptr) {
-        return false;
-    }
-    const std::string name = driver;
-    return std::getenv("SDL_VIDEODRIVER") != nullptr || (name != "offscreen" && name != "dummy");
 }
 }  // namespace
 
@@ -91,8 +82,11 @@ int main(int argc, char** argv) {
         }
     }
     SDL_Init(SDL_INIT_AUDIO | SDL_INIT_VIDEO);
-    if (!hasDisplay()) {
-        std::printf("%s: no display to open the window on\n", program.c_str());
+    if (const char* driver = VideoDriverCheck::invisibleDriver();
+        driver != nullptr || SDL_GetCurrentVideoDriver() == nullptr) {
+        std::printf("%s: %s\n", program.c_str(),
+                    driver != nullptr ? VideoDriverCheck::reason(driver).c_str()
+                                      : "no video driver could start");
         SDL_Quit();
         return kUsage;
     }

@@ -94,6 +94,20 @@ TEST_F(ControllerPumpTest, ButtonsAndDpadHoldTheirGameKeys) {
     }
 }
 
+TEST_F(ControllerPumpTest, AButtonTappedWithinOnePollIsOnePress) {
+    VirtualController pad;
+    ASSERT_TRUE(pad.plugged()) << SDL_GetError();
+    pump.pollEvents();
+    pad.button(SDL_CONTROLLER_BUTTON_A, true);
+    SDL_JoystickUpdate();  // queues the press before the release
+    pad.button(SDL_CONTROLLER_BUTTON_A, false);
+    SDL_JoystickUpdate();
+    pump.pollEvents();
+    EXPECT_FALSE(keys.isDown(KeyZ));
+    EXPECT_TRUE(keys.consumePress(KeyZ));
+    EXPECT_FALSE(keys.consumePress(KeyZ));
+}
+
 TEST_F(ControllerPumpTest, LeftStickHasADeadZone) {
     VirtualController pad;
     pump.pollEvents();
