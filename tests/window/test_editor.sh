@@ -173,7 +173,7 @@ status=$(wait_exit "$editor_pid" 10) || fail "the editor did not end on Escape"
 [ "$status" = 0 ] || fail "exit status $status after Escape"
 cmp -s "$level" "$scratch/before.txt" || fail "a failed save changed the level file"
 recovered=$(ls "$scratch"/recovery/level.txt.save-* 2>/dev/null | head -n 1)
-[ -n "$recovered" ] || fail "no recovery file; editor output: $(cat "$scratch/editor.log")"
+[ -n "$recovered" ] || fail "no recovery file, the editor printed: $(cat "$scratch/editor.log")"
 cmp -s "$recovered" "$scratch/expected.txt" || fail "the recovery file is not the edited grid"
 grep -qxF "Could not save Assets/level.txt: File too large" "$scratch/editor.log" ||
     fail "no line saying why the save failed"

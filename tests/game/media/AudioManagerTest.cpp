@@ -144,7 +144,8 @@ TEST_F(AudioManagerTest, MusicLoopsUntilStopped) {
 }
 
 TEST_F(AudioManagerTest, ALaterManagerReopensTheDevice) {
-    writeAudio(folder, wavFile(50));
+    // Long enough to be still playing when checked on a busy machine.
+    writeAudio(folder, wavFile(600));
     int frequency = 0;
     Uint16 format = 0;
     int channels = 0;
