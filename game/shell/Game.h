@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "game/shell/BestTimeFile.h"
+#include "game/world/LevelEndHost.h"
 #include "game/world/LevelEndListener.h"
 
 class AudioManager;
@@ -27,7 +28,7 @@ enum GameState : int32_t {
 // The game's top-level object: owns the window, the renderer and every long-lived
 // object, holds the screen state and the best times, and runs one frame of the
 // fixed 16 ms schedule per runFrame call.
-class Game : public LevelEndListener {
+class Game : public LevelEndListener, public LevelEndHost {
 public:
     // A millisecond clock; SDL_GetTicks in the program, a scripted clock in tests.
     using Clock = Uint32 (*)();
@@ -55,7 +56,7 @@ public:
     void quit() { finished = true; }
     GameState getState() const { return state; }
     // Stores the state; nothing else.
-    void setState(GameState newState) { state = newState; }
+    void setState(GameState newState) override { state = newState; }
     // Enters Playing and loads level index (0..2) into the level play.
     void startLevel(int32_t index);
     // Enters LevelEnded with a new end screen for these values, replacing the previous one.
@@ -63,7 +64,7 @@ public:
     // Best time of level index 0..2 in whole seconds; -1 for any other index.
     int32_t getBestTime(int32_t index) const;
     // Files seconds for the level just played when it is not worse, then rewrites the file.
-    void saveBestTime(int32_t seconds);
+    void saveBestTime(int32_t seconds) override;
     // Reads the high-score file into the best times (missing file: values kept).
     void loadBestTimes();
 

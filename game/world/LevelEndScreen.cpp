@@ -30,7 +30,7 @@ int32_t wholeSeconds(float seconds) {
 }  // namespace
 
 LevelEndScreen::LevelEndScreen(SDL_Renderer* renderer, int32_t score_, float seconds_,
-                               int32_t outcome_, KeyState& keyState_, Game& game_)
+                               int32_t outcome_, KeyState& keyState_, LevelEndHost& game_)
     : outcome(outcome_),
       score(score_),
       seconds(seconds_),

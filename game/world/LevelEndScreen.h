@@ -5,7 +5,8 @@
 #include <cstdint>
 #include <memory>
 
-class Game;
+#include "game/world/LevelEndHost.h"
+
 class KeyState;
 class TextRenderer;
 
@@ -15,9 +16,10 @@ class LevelEndScreen {
 public:
     static constexpr int kTextBufferSize = 32;
 
-    // outcome 0: the player died; 1: the level was completed.
+    // outcome 0: the player died; 1: the level was completed. game is borrowed and
+    // is told of Return (the time filed first for a completed level).
     LevelEndScreen(SDL_Renderer* renderer, int32_t score, float seconds, int32_t outcome,
-                   KeyState& keyState, Game& game);
+                   KeyState& keyState, LevelEndHost& game);
     ~LevelEndScreen();
     LevelEndScreen(const LevelEndScreen&) = delete;
     LevelEndScreen& operator=(const LevelEndScreen&) = delete;
@@ -30,7 +32,7 @@ private:
     int32_t score;
     float seconds;
     KeyState& keyState;
-    Game& game;
+    LevelEndHost& game;
     std::unique_ptr<TextRenderer> text;
     char timeText[kTextBufferSize] = {};
     char scoreText[kTextBufferSize] = {};

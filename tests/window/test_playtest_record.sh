@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# kestrun_playtest plays a level file from the keyboard: Right held until the
+# door completes a scratch level, the run is recorded, and watching the recording
+# ends the same way with exit status 0.
+source "$(dirname "$0")/lib.sh"
+
+work=$(mktemp -d /tmp/kestrun-playtest-XXXXXX)
+trap 'rm -rf "$work" "$STATUS_DIR"' EXIT
+{
+    printf '....................\n%.0s' 1 2 3 4 5 6 7 8 9 10 11 12
+    printf '.E.CCCCCCCC...U.....\n'
+    printf 'GGGGGGGGGGGGGGGGGGGG\n'
+    printf 'GGGGGGGGGGGGGGGGGGGG\n'
+} > "$work/walk.txt"
+
+launch "$BUILD_DIR/kestrun_playtest" "$work/walk.txt" --record "$work/walk.replay" > "$work/out.txt"
+pid=$LAUNCHED_PID
+win=$(wait_window "Kestrun 2 play-test: walk.txt") || fail "no play-test window"
+focus_window "$win"
+xdotool keydown Right
+for _ in $(seq 1 100); do
+    grep -q '^completed:' "$work/out.txt" && break
+    sleep 0.1
+done
+xdotool keyup Right
+line=$(grep '^completed:' "$work/out.txt") || fail "no completed: line: $(cat "$work/out.txt")"
+press Escape
+status=$(wait_exit "$pid" 10) || fail "the play-test did not end after Escape"
+[ "$status" = "0" ] || fail "exit status $status"
+grep -q 'Right$' "$work/walk.replay" || fail "no run recorded: $(cat "$work/walk.replay")"
+
+watched=$("$BUILD_DIR/kestrun_playtest" "$work/walk.txt" --watch "$work/walk.replay") ||
+    fail "watching the recording ended with status $?"
+[ "$watched" = "$line" ] || fail "recorded '$line', watched '$watched'"
+echo "PASS: $line, recorded and watched again"
