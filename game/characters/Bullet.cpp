@@ -52,18 +52,9 @@ void Bullet::update() {
 }
 
 bool Bullet::hitEnemies(std::vector<Character*> enemies) {
-    const std::int64_t w = sprite->getWidth();
-    const std::int64_t h = sprite->getHeight();
+    const Box box{x, y, sprite->getWidth(), sprite->getHeight()};
     for (Character* enemy : enemies) {
-        if (enemy == nullptr) {
-            continue;
-        }
-        const SDL_Point position = enemy->getPosition();
-        const std::int64_t ex = position.x;
-        const std::int64_t ey = position.y;
-        const std::int64_t ew = enemy->getWidth();
-        const std::int64_t eh = enemy->getHeight();
-        if (ex + ew >= x && ex <= x + w && ey >= y - h && ey - eh <= y) {
+        if (enemy != nullptr && box.overlaps(enemy->getBox())) {
             enemy->changeHealth(-damage);
             dead = true;
             return true;

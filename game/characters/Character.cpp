@@ -194,13 +194,7 @@ void Character::jump(float speed) {
 }
 
 bool Character::overlaps(const Character& other) const {
-    const std::int64_t ox = other.x;
-    const std::int64_t oy = other.y;
-    const std::int64_t ow = other.getWidth();
-    const std::int64_t oh = other.getHeight();
-    const std::int64_t w = getWidth();
-    const std::int64_t h = getHeight();
-    return ox + ow >= x && ox <= x + w && oy >= y - h && oy - oh <= y;
+    return getBox().overlaps(other.getBox());
 }
 
 void Character::changeHealth(int delta) {

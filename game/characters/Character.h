@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "game/characters/Box.h"
+
 class Player;
 class Sprite;
 class TileMap;
@@ -50,7 +52,7 @@ public:
     // Whether the current box with its top-left corner at (px, py) has a corner in a
     // wall cell. Platforms never count.
     bool collidesAt(int px, int py) const;
-    // The inclusive box test shared by characters, bullets, pickups and the door.
+    // Whether the two boxes overlap, touching edges included (Box::overlaps).
     bool overlaps(const Character& other) const;
     // Adds delta to health; at 0 or below the character is dead for good, otherwise
     // health is capped at maxHealth.
@@ -64,6 +66,8 @@ public:
 
     // World position of the box's top-left corner.
     SDL_Point getPosition() const { return SDL_Point{x, y}; }
+    // The box: the position and the current frame's size.
+    Box getBox() const { return Box{x, y, getWidth(), getHeight()}; }
     // Width of the current frame, the box's width.
     int getWidth() const;
     // Height of the current frame, the box's height.

@@ -1,5 +1,6 @@
 #include "game/characters/Pickup.h"
 
+#include "game/characters/Box.h"
 #include "game/characters/Player.h"
 #include "game/media/AudioManager.h"
 #include "game/media/Sprite.h"
@@ -31,13 +32,8 @@ void Pickup::update(Player* player) {
 }
 
 bool Pickup::tryCollect(Player& player) {
-    const SDL_Point p = player.getPosition();
-    const int pw = player.getWidth();
-    const int ph = player.getHeight();
-    const int w = sprite->getWidth();
-    const int h = sprite->getHeight();
-    const bool touched = p.x + pw >= x && p.x <= x + w && p.y >= y - h && p.y - ph <= y;
-    if (!touched) {
+    const Box box{x, y, sprite->getWidth(), sprite->getHeight()};
+    if (!box.overlaps(player.getBox())) {
         return false;
     }
     const char* sound = nullptr;

@@ -1,5 +1,6 @@
 #include "game/world/Door.h"
 
+#include "game/characters/Box.h"
 #include "game/characters/Player.h"
 #include "game/media/Sprite.h"
 #include "game/world/LevelPlay.h"
@@ -28,9 +29,6 @@ void Door::update(Player* player) {
 }
 
 bool Door::overlaps(const Player& player) const {
-    const SDL_Point p = player.getPosition();
-    const int dw = sprite->getWidth();
-    const int dh = sprite->getHeight();
-    return p.x + player.getWidth() >= x && p.x <= x + dw && p.y >= y - dh &&
-           p.y - player.getHeight() <= y;
+    const Box box{x, y, sprite->getWidth(), sprite->getHeight()};
+    return box.overlaps(player.getBox());
 }

@@ -26,7 +26,7 @@ public:
     // Draws the door and reports completion when the player goes through it;
     // player may be null.
     void update(Player* player);
-    // Inclusive box test against the player, with the y - h to y vertical spans.
+    // Whether the door's box and the player's overlap, touching edges included.
     bool overlaps(const Player& player) const;
     SDL_Point getPosition() const { return SDL_Point{x, y}; }
 

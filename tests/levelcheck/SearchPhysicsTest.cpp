@@ -4,12 +4,15 @@
 #include <string>
 #include <vector>
 
+#include "game/characters/Pickup.h"
 #include "game/characters/Player.h"
+#include "game/media/Sprite.h"
 #include "game/world/LevelPlay.h"
 #include "tests/game/support/ReplayScript.h"
 #include "tests/game/support/TestLevels.h"
 #include "tests/levelcheck/LevelCheckFixture.h"
 #include "tools/levelcheck/RouteReplay.h"
+#include "tools/levelcheck/RouteTargets.h"
 #include "tools/levelcheck/VisitedSet.h"
 
 namespace levelchecktest {
@@ -67,6 +70,26 @@ TEST_F(SearchPhysicsTest, SimulatedStepsMatchTheGameStepForStep) {
     }
     EXPECT_GT(jumps, 50) << "the walk should jump often";
     EXPECT_GT(drops, 10) << "the walk should step down often";
+}
+
+TEST_F(SearchPhysicsTest, CoinsCountAsTouchedExactlyWhereTheGameCollectsThem) {
+    const LevelCells level({"....", "..C.", "...."});
+    SDL_Renderer* renderer = harness->window().renderer();
+    Player player(renderer, "assets/sprites/player/player_anim_run_1.bmp", 0, 0, nullptr, nullptr);
+    MoveSimulator simulator(player);
+    const Sprite coinSprite(renderer, "assets/sprites/coin.bmp");
+    const RouteTargets targets(level, coinSprite.getWidth(), coinSprite.getHeight(), nullptr,
+                               simulator);
+    for (int y = -player.getHeight() - 2; y <= 32 + coinSprite.getHeight() + 2; ++y) {
+        for (int x = 64 - player.getWidth() - 2; x <= 64 + coinSprite.getWidth() + 2; ++x) {
+            player.setPosition(x, y);
+            Pickup coin(renderer, "assets/sprites/coin.bmp", 64, 32, nullptr, Pickup::kCoin,
+                        nullptr);
+            std::vector<int> touched;
+            targets.coinsTouched(PlayerState{x, y, 0.0f}, touched);
+            ASSERT_EQ(touched.size() == 1, coin.tryCollect(player)) << x << "," << y;
+        }
+    }
 }
 
 TEST(VisitedSetTest, NeighbouringStatesAreToldApartAndRememberedOnce) {

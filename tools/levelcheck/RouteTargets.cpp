@@ -1,5 +1,6 @@
 #include "tools/levelcheck/RouteTargets.h"
 
+#include "game/characters/Box.h"
 #include "game/characters/Player.h"
 #include "game/world/Door.h"
 #include "game/world/LevelPlay.h"
@@ -44,24 +45,23 @@ int RouteTargets::coinAtCell(int column, int row) const {
 }
 
 void RouteTargets::coinsTouched(const PlayerState& state, std::vector<int>& out) const {
-    // A coin at (cx, cy) is touched when px + pw >= cx, px <= cx + w, py >= cy - h
-    // and py - ph <= cy: only coins whose corners lie in these cell ranges can be.
+    // A coin's box at (cx, cy) overlaps the player's when px - w <= cx <= px + pw and
+    // py - h <= cy <= py + ph: only coins whose corners lie in these cell ranges can.
     const long long px = state.x;
     const long long py = state.y;
     const int firstColumn = floorDivide(px - coinWidth, kCell);
     const int lastColumn = floorDivide(px + playerWidth, kCell);
-    const int firstRow = floorDivide(py - playerHeight, kCell);
-    const int lastRow = floorDivide(py + coinHeight, kCell);
+    const int firstRow = floorDivide(py - coinHeight, kCell);
+    const int lastRow = floorDivide(py + playerHeight, kCell);
+    const Box player{state.x, state.y, playerWidth, playerHeight};
     for (int row = firstRow; row <= lastRow; ++row) {
         for (int column = firstColumn; column <= lastColumn; ++column) {
             const int index = coinAtCell(column, row);
             if (index == kNoCoin) {
                 continue;
             }
-            const long long cx = static_cast<long long>(column) * kCell;
-            const long long cy = static_cast<long long>(row) * kCell;
-            if (px + playerWidth >= cx && px <= cx + coinWidth && py >= cy - coinHeight &&
-                py - playerHeight <= cy) {
+            const Box coin{column * kCell, row * kCell, coinWidth, coinHeight};
+            if (player.overlaps(coin)) {
                 out.push_back(index);
             }
         }

@@ -108,11 +108,12 @@ TEST_F(BulletTest, DamagesOnlyTheFirstOverlappingEnemy) {
 
 TEST_F(BulletTest, TouchingCountsAndTheThirdHitKills) {
     auto target = enemy(100, 100);  // 20 x 30
-    // Just touching on the right (x = ex + ew) and below (y - h = ey).
+    // Just touching on the right (x = ex + ew) and below (y = ey + eh); a pixel above misses.
     EXPECT_TRUE(fire(nullptr, 120, 100, 1)->hitEnemies({target.get()}));
     EXPECT_FALSE(fire(nullptr, 121, 100, 1)->hitEnemies({target.get()}));
-    EXPECT_TRUE(fire(nullptr, 100, 100 + kBulletHeight, 1)->hitEnemies({target.get()}));
-    EXPECT_FALSE(fire(nullptr, 100, 101 + kBulletHeight, 1)->hitEnemies({target.get()}));
+    EXPECT_TRUE(fire(nullptr, 100, 130, 1)->hitEnemies({target.get()}));
+    EXPECT_FALSE(fire(nullptr, 100, 131, 1)->hitEnemies({target.get()}));
+    EXPECT_FALSE(fire(nullptr, 100, 99 - kBulletHeight, 1)->hitEnemies({target.get()}));
     EXPECT_EQ(target->getHealth(), 30);
     EXPECT_FALSE(target->isDead());
     // Touching on the left (x + w = ex).

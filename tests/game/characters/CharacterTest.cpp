@@ -247,7 +247,7 @@ TEST_F(CharacterTest, CollisionTestsTheFourCornersOnly) {
     EXPECT_TRUE(box->collidesAt(64, 40));
 }
 
-TEST_F(CharacterTest, OverlapIsInclusiveWithTheSpansAboveEachTop) {
+TEST_F(CharacterTest, OverlapIsInclusiveOverTheRowsEachBoxCovers) {
     auto map = makeMap({});
     writeSolidBitmap("thin.bmp", 10, 40, kRed);
     auto c = spawn(map.get(), 100, 100);                                        // 20 x 30
@@ -260,11 +260,11 @@ TEST_F(CharacterTest, OverlapIsInclusiveWithTheSpansAboveEachTop) {
     EXPECT_FALSE(overlapsAt(89, 100));
     EXPECT_TRUE(overlapsAt(120, 100));
     EXPECT_FALSE(overlapsAt(121, 100));
-    // Vertically the spans are y - h to y.
-    EXPECT_TRUE(overlapsAt(100, 70));
-    EXPECT_FALSE(overlapsAt(100, 69));
-    EXPECT_TRUE(overlapsAt(100, 140));
-    EXPECT_FALSE(overlapsAt(100, 141));
+    // Vertically each box covers y to y + h.
+    EXPECT_TRUE(overlapsAt(100, 60));
+    EXPECT_FALSE(overlapsAt(100, 59));
+    EXPECT_TRUE(overlapsAt(100, 130));
+    EXPECT_FALSE(overlapsAt(100, 131));
     other->setPosition(INT_MIN, INT_MAX);
     c->setPosition(INT_MAX, INT_MIN);
     EXPECT_FALSE(c->overlaps(*other));
