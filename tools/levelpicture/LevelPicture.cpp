@@ -95,7 +95,9 @@ void LevelPicture::drawTiles(TileMap& map, int width) {
     // reach the map's last screen exactly, so the last slice starts a little
     // earlier and overlaps the one before.
     for (int left = 0; left < width; left += kWindowWidth) {
-        map.updateCamera(left == 0 ? 0 : left + kHalfWindow, 0);
+        // The camera moves only while x is left of the map's last half screen.
+        const int lastFollowed = width - kHalfWindow - 1;
+        map.updateCamera(left == 0 ? 0 : std::min(left + kHalfWindow, lastFollowed), 0);
         const SDL_Rect slice{map.getCameraX(), 0, kSliceWidth, map.rowCount() * kCell};
         SDL_RenderSetViewport(renderer, &slice);
         map.render();
