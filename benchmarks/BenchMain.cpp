@@ -21,6 +21,7 @@ int main(int argc, char** argv) {
     registerPathBenchmarks();
     registerStepBenchmarks();
     registerGameBenchmarks();
+    registerCheckerBenchmarks();
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     TTF_Quit();

@@ -9,3 +9,5 @@ void registerPathBenchmarks();
 void registerStepBenchmarks();
 // Game construction, one main-menu frame and one HUD frame.
 void registerGameBenchmarks();
+// The level checker on generated worst cases of 200 x 15 cells.
+void registerCheckerBenchmarks();

@@ -188,5 +188,10 @@ void EditorMap::updateCamera(int focus) {
         cameraX = 0;
     } else if (focus < levelWidth - kHalfView) {
         cameraX = focus - kHalfView + tileWidthPixels;
+    } else {
+        // The scroll step is not a multiple of a cell, so the focus can jump over the
+        // one value that shows the last columns: past the end, show them directly.
+        // Reachable only while focus >= levelWidth - 320, so this fits an int.
+        cameraX = static_cast<int>(std::max(levelWidth - kWindowWidth, 0LL));
     }
 }

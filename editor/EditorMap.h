@@ -42,7 +42,7 @@ public:
     bool save();
     // Places the camera for a scroll focus (a level x that is a multiple of the
     // tile width): left edge up to 320, focus - 288 while the view stays inside
-    // the level, unchanged beyond.
+    // the level, the level's last 640 pixels (or the left edge) beyond its end.
     void updateCamera(int focus);
 
     // Number of rows, file lines in file order.

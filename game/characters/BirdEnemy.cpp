@@ -28,7 +28,12 @@ void BirdEnemy::update(Player* player) {
 
 void BirdEnemy::chase(Player& player) {
     const SDL_Point goal = player.getPosition();
-    tileMap->findPath(x, y, goal.x, goal.y, targetX, targetY);
+    if (tileMap != nullptr) {
+        tileMap->findPath(x, y, goal.x, goal.y, targetX, targetY);
+    } else {
+        targetX = kNoPath;
+        targetY = kNoPath;
+    }
     if (goal.x == x && goal.y == y) {
         std::printf("SAME LOCATION");
         std::fflush(stdout);

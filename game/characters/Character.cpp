@@ -20,13 +20,6 @@ constexpr float kFrameDuration = 0.03f;
 // The one rising offset that never counts as free when bumping a ceiling.
 constexpr int kCeilingGap = -1;
 
-// value + delta, saturated to the int range.
-int shifted(int value, std::int64_t delta) {
-    const std::int64_t sum = static_cast<std::int64_t>(value) + delta;
-    return static_cast<int>(std::clamp<std::int64_t>(sum, std::numeric_limits<int>::min(),
-                                                     std::numeric_limits<int>::max()));
-}
-
 // A velocity truncated toward zero to whole pixels, saturated; NaN moves nothing.
 int wholePixels(float velocity) {
     constexpr float kIntRange = 2147483648.0f;
@@ -42,6 +35,12 @@ int wholePixels(float velocity) {
     return static_cast<int>(velocity);
 }
 }  // namespace
+
+int Character::shifted(int value, std::int64_t delta) {
+    const std::int64_t sum = static_cast<std::int64_t>(value) + delta;
+    return static_cast<int>(std::clamp<std::int64_t>(sum, std::numeric_limits<int>::min(),
+                                                     std::numeric_limits<int>::max()));
+}
 
 Character::Character(SDL_Renderer* renderer_, const std::string& firstFramePath, int x_, int y_,
                      TileMap* tileMap_, int kind_)

@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -19,7 +20,8 @@ class TileMap;
 // Positions are world pixels. Sums that would leave the int range saturate at its
 // ends, so absurd coordinates never overflow, and a velocity truncates to whole
 // pixels the same way (NaN moves nothing). A blocked move or fall costs one box
-// test per pixel tried. A null tile map is open space with the camera at 0.
+// test per pixel tried. A null tile map is open space with the camera at 0, in
+// which a flying enemy finds no path and so stays where it is.
 class Character {
 public:
     // What a character is (the kind field).
@@ -93,6 +95,8 @@ public:
     int getKind() const { return kind; }
 
 protected:
+    // value + delta, saturated to the int range.
+    static int shifted(int value, std::int64_t delta);
     // Map queries that treat a missing tile map as open space.
     bool wallAt(int px, int py) const;
     bool platformAt(int px, int py) const;

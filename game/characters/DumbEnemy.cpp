@@ -2,7 +2,6 @@
 
 #include "game/characters/Player.h"
 #include "game/media/Sprite.h"
-#include "game/world/TileMap.h"
 
 DumbEnemy::DumbEnemy(SDL_Renderer* renderer_, const std::string& firstFramePath, int x_, int y_,
                      TileMap* tileMap_)
@@ -20,14 +19,16 @@ void DumbEnemy::update(Player* player) {
     // The patrol probes use the first frame's size, whatever frame is showing.
     const int w0 = frames.front()->getWidth();
     const int h0 = frames.front()->getHeight();
+    const int bottom = shifted(y, std::int64_t{h0} - 1);
     if (facing == 0) {
-        if (!tileMap->isWall(x - 1, y - 1) && !tileMap->isWall(x, y + h0 - 1)) {
+        if (!wallAt(shifted(x, -1), shifted(y, -1)) && !wallAt(x, bottom)) {
             move(-1, 0);
         } else {
             facing = 1;
         }
     } else {
-        if (!tileMap->isWall(x + w0 - 1, y) && !tileMap->isWall(x + w0 + 1, y + h0 - 1)) {
+        if (!wallAt(shifted(x, std::int64_t{w0} - 1), y) &&
+            !wallAt(shifted(x, std::int64_t{w0} + 1), bottom)) {
             move(1, 0);
         } else {
             facing = 0;

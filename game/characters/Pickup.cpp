@@ -1,5 +1,9 @@
 #include "game/characters/Pickup.h"
 
+#include <algorithm>
+#include <climits>
+#include <cstdint>
+
 #include "game/characters/Box.h"
 #include "game/characters/Player.h"
 #include "game/media/AudioManager.h"
@@ -25,7 +29,8 @@ Pickup::Pickup(SDL_Renderer* renderer_, const std::string& path, int x_, int y_,
 Pickup::~Pickup() = default;
 
 void Pickup::update(Player* player) {
-    sprite->draw(x - tileMap->getCameraX(), y);
+    const std::int64_t camera = tileMap == nullptr ? 0 : tileMap->getCameraX();
+    sprite->draw(static_cast<int>(std::clamp<std::int64_t>(x - camera, INT_MIN, INT_MAX)), y);
     if (player != nullptr) {
         tryCollect(*player);
     }

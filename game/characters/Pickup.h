@@ -24,7 +24,8 @@ public:
     Pickup(const Pickup&) = delete;
     Pickup& operator=(const Pickup&) = delete;
 
-    // Draws the pickup and, with a player, tries to be collected.
+    // Draws the pickup (with the camera at 0 without a tile map) and, with a player,
+    // tries to be collected.
     void update(Player* player);
     // True when the player touches it now (touching edges count): applies the
     // effect, plays the sound and marks it collected.

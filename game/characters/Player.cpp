@@ -47,7 +47,9 @@ void Player::update(Player*) {
         canFire = true;
     }
     hud->update();
-    tileMap->updateCamera(x, y);
+    if (tileMap != nullptr) {
+        tileMap->updateCamera(x, y);
+    }
     if (vulnerable) {
         draw();
         ++drawCount;

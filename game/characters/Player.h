@@ -34,8 +34,9 @@ public:
     // Damage only while vulnerable (then 0.5 s protection and the hurt sound);
     // healing always.
     void adjustHealth(int delta);
-    void addScore(int points) { score += points; }
-    void addCharges(int count) { charges += count; }
+    // Add to the score and the charges, saturating at the int range.
+    void addScore(int points) { score = shifted(score, points); }
+    void addCharges(int count) { charges = shifted(charges, count); }
     int getScore() const { return score; }
     int getCharges() const { return charges; }
     // The HUD's level timer in seconds.

@@ -1,5 +1,9 @@
 #include "game/world/Door.h"
 
+#include <algorithm>
+#include <climits>
+#include <cstdint>
+
 #include "game/characters/Box.h"
 #include "game/characters/Player.h"
 #include "game/media/Sprite.h"
@@ -22,13 +26,20 @@ Door::Door(SDL_Renderer* renderer_, const std::string& path, int x_, int y_, Lev
 Door::~Door() = default;
 
 void Door::update(Player* player) {
-    sprite->draw(x - tileMap->getCameraX(), y);
+    const std::int64_t camera = tileMap == nullptr ? 0 : tileMap->getCameraX();
+    sprite->draw(static_cast<int>(std::clamp<std::int64_t>(x - camera, INT_MIN, INT_MAX)), y);
     if (player != nullptr && player->getScore() >= kRequiredScore && overlaps(*player)) {
         levelPlay->reportLevelEnd(player->getScore(), player->getTime(), kCompleted);
     }
 }
 
 bool Door::overlaps(const Player& player) const {
-    const Box box{x, y, sprite->getWidth(), sprite->getHeight()};
+    Box box{x, y, sprite->getWidth(), sprite->getHeight()};
+    if (box.w == 0 || box.h == 0) {
+        // A door whose picture did not load is still its whole cell, so the level
+        // can be completed; an empty box would be a single point at the corner.
+        box.w = LevelPlay::kCellSize;
+        box.h = LevelPlay::kCellSize;
+    }
     return box.overlaps(player.getBox());
 }

@@ -26,7 +26,8 @@ public:
     // Draws the door and reports completion when the player goes through it;
     // player may be null.
     void update(Player* player);
-    // Whether the door's box and the player's overlap, touching edges included.
+    // Whether the door's box and the player's overlap, touching edges included; a
+    // door without a picture counts as its whole cell.
     bool overlaps(const Player& player) const;
     SDL_Point getPosition() const { return SDL_Point{x, y}; }
 

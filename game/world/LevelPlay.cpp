@@ -121,6 +121,9 @@ void LevelPlay::spawnEntities() {
             }
         }
     }
+    // The camera is left from the previous level until the player first moves it:
+    // place it now, so the first frame draws tiles and objects through one camera.
+    tileMap->showAtStart(player != nullptr ? player->getPosition().x : 0);
 }
 
 void LevelPlay::update() {

@@ -39,7 +39,8 @@ public:
     LevelPlay& operator=(const LevelPlay&) = delete;
 
     // Clears the level (bullets carry over), loads level index 0..2 (other
-    // indices keep the map) and spawns the entities from the map.
+    // indices keep the map), spawns the entities from the map and places the
+    // camera on the player (at the left edge without one).
     void loadLevel(int index);
     // Loads any level file instead of a numbered one; levelIndex is unchanged.
     void loadLevelFile(const std::string& path);

@@ -170,6 +170,15 @@ void TileMap::updateCamera(int x, int /*y*/) {
     }
 }
 
+void TileMap::showAtStart(int x) {
+    const std::int64_t mapPixels = static_cast<std::int64_t>(mapWidth()) * tileWidth;
+    std::int64_t camera = std::int64_t{x} - kCameraLead;
+    if (x < mapPixels) {
+        camera = std::min(camera, mapPixels - kWindowWidth);
+    }
+    cameraX = static_cast<int>(std::max<std::int64_t>(camera, 0));
+}
+
 char TileMap::cellAt(int x, int y) const {
     const int column = x / tileWidth;
     const int row = y / tileHeight;
@@ -193,7 +202,7 @@ bool TileMap::isSameRow(int y1, int y2) const {
     return y1 / tileHeight == y2 / tileHeight;
 }
 
-PathNode* TileMap::nodeAt(int column, int row) {
+const PathNode* TileMap::nodeAt(int column, int row) const {
     if (column < 0 || row < 0 || column >= gridWidth || row >= gridHeight) {
         return nullptr;
     }
@@ -202,8 +211,8 @@ PathNode* TileMap::nodeAt(int column, int row) {
 
 void TileMap::findPath(int startX, int startY, int goalX, int goalY, int& outX, int& outY) {
     search.clearLastSearch();
-    PathNode* goal = nodeAt(goalX / tileWidth, goalY / tileHeight);
-    PathNode* start = nodeAt(startX / tileWidth, startY / tileHeight);
+    const PathNode* goal = nodeAt(goalX / tileWidth, goalY / tileHeight);
+    const PathNode* start = nodeAt(startX / tileWidth, startY / tileHeight);
     if (goal == nullptr || start == nullptr) {
         outX = kNoPath;
         outY = kNoPath;

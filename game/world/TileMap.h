@@ -64,6 +64,10 @@ public:
     void render();
     // Follows the player's world x (y is unused); stops scrolling near the right end.
     void updateCamera(int x, int y);
+    // Places the camera for a level's first frame so that world x is in view: as
+    // updateCamera would, except that near the right end the view shows the map's
+    // last window width, and x past row 0's end is put half a window in.
+    void showAtStart(int x);
     // Horizontal scroll in pixels; world objects draw at x - getCameraX().
     int getCameraX() const { return cameraX; }
     // A copy of the rows, row 0 first.
@@ -74,10 +78,11 @@ public:
     int rowLength(int r) const;
     // Width of the map in cells: the length of row 0, 0 without rows.
     int mapWidth() const;
-    // The path node of a cell, or null outside the path grid. Its search fields show
-    // the last search that ran; a search answered from the cache clears the flags
-    // and scores (as every search does first) and keeps the parents.
-    PathNode* nodeAt(int column, int row);
+    // The path node of a cell, or null outside the path grid; read-only, as the
+    // path cache relies on the nodes. Its search fields show the last search that
+    // ran; a search answered from the cache clears the flags and scores (as every
+    // search does first) and keeps the parents.
+    const PathNode* nodeAt(int column, int row) const;
     // True when (x, y) lies in a 'G' or 'U' cell of the grid.
     bool isWall(int x, int y) const;
     // True when (x, y) lies in a 'P' cell of the grid.

@@ -182,7 +182,7 @@ void exerciseMap(SizedMap& sized, const std::vector<std::string>& rows, ByteSour
     }
     for (int column : {-1, 0, width - 1, width}) {
         for (int row : {-1, 0, height - 1, height}) {
-            PathNode* node = map.nodeAt(column, row);
+            const PathNode* node = map.nodeAt(column, row);
             check(node == nullptr || (column >= 0 && row >= 0 && column < width && row < height),
                   "nodes only inside the grid");
         }

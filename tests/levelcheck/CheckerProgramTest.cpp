@@ -34,13 +34,14 @@ TEST(CheckerProgramTest, MissingFileIsAnErrorAndTheOtherFilesAreStillChecked) {
     folder.linkRepositoryAssetsExceptBestTimes();
     folder.writeFile("seven.txt", "E.CCCCCCC.U\nGGGGGGGGGGG\n");
     const ProgramRun run = runChecker("no-such.txt seven.txt");
-    EXPECT_EQ(run.status, kErrorsFound);
+    EXPECT_EQ(run.status, kUsageError) << "a file that cannot be read outranks errors";
     EXPECT_NE(run.output.find("no-such.txt:1:1: error: cannot open the level file: no such file\n"
                               "no-such.txt: 1 error, 0 warnings\n"),
               std::string::npos)
         << run.output;
     EXPECT_NE(run.output.find("seven.txt:1:1: error: only 7 coins"), std::string::npos);
     EXPECT_NE(run.output.find("seven.txt: 1 error, 0 warnings\n"), std::string::npos);
+    EXPECT_NE(run.output.find("clean.txt: 0 errors"), std::string::npos) << run.output;
 }
 
 TEST(CheckerProgramTest, NoReplayIsWrittenWithoutARoute) {
@@ -51,6 +52,27 @@ TEST(CheckerProgramTest, NoReplayIsWrittenWithoutARoute) {
     EXPECT_EQ(run.status, kErrorsFound);
     EXPECT_NE(run.output.find("no route found, out.replay not written"), std::string::npos);
     EXPECT_EQ(folder.readFile("out.replay"), "");
+}
+
+TEST(CheckerProgramTest, RefusesToWriteTheReplayOverTheLevel) {
+    testsupport::ScratchFolder folder;
+    folder.linkRepositoryAssetsExceptBestTimes();
+    const std::string level = "E.CCCCCCCC.U\nGGGGGGGGGGGG\n";
+    folder.writeFile("walk.txt", level);
+    const ProgramRun run = runChecker("--replay ./walk.txt walk.txt");
+    EXPECT_EQ(run.status, kUsageError);
+    EXPECT_NE(run.output.find("would write over the level file"), std::string::npos) << run.output;
+    EXPECT_EQ(folder.readFile("walk.txt"), level);
+}
+
+TEST(CheckerProgramTest, FolderWithoutAssetsGivesOneLine) {
+    testsupport::ScratchFolder folder;
+    folder.writeFile("walk.txt", "E.CCCCCCCC.U\nGGGGGGGGGGGG\n");
+    const ProgramRun run = runChecker("walk.txt");
+    EXPECT_EQ(run.status, kUsageError);
+    EXPECT_EQ(run.output,
+              std::string(KESTRUN_LEVELCHECK_PROGRAM) +
+                  ": no assets/ folder here: run it from the folder that holds assets/\n");
 }
 
 // Each shipped level: no errors, and the route written with --replay completes

@@ -85,14 +85,17 @@ TEST_F(CheckerRobustnessTest, SearchBoundsLeaveCompletionUndecided) {
     CheckLimits fewStates;
     fewStates.statesPerSearch = 100;
     const LevelReport bounded = check(kFlatRoom, fewStates);
-    EXPECT_TRUE(bounded.has(Severity::Note, 3, 3, "stopped at its bound")) << bounded.formatLines();
+    EXPECT_TRUE(bounded.has(Severity::Warning, 3, 3, "stopped at the limit of 100 states"))
+        << bounded.formatLines();
     EXPECT_EQ(bounded.errorCount(), 0);
+    EXPECT_EQ(bounded.exitStatus(), 3);
     EXPECT_TRUE(route.empty());
 
     CheckLimits noTime;
     noTime.time = std::chrono::milliseconds(0);
     const LevelReport late = check(kFlatRoom, noTime);
-    EXPECT_TRUE(late.has(Severity::Note, "completion is not decided")) << late.formatLines();
+    EXPECT_TRUE(late.has(Severity::Warning, "not decided: the search stopped at the time limit"))
+        << late.formatLines();
     EXPECT_TRUE(route.empty());
 }
 

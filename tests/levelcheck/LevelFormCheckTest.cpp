@@ -83,6 +83,26 @@ TEST(LevelFormCheckTest, UnknownCodesAreNotedOnceEachAtTheirFirstCell) {
     EXPECT_EQ(report.diagnostics().size(), 4u) << report.formatLines();
 }
 
+TEST(LevelFormCheckTest, ByteOrderMarkIsNamedInOneWarningNotAsUnevenRows) {
+    std::vector<std::string> rows = kGood;
+    rows[0] = "\xEF\xBB\xBF" + rows[0] + ".";
+    const LevelReport report = checked(rows);
+    ASSERT_EQ(report.diagnostics().size(), 1u) << report.formatLines();
+    EXPECT_TRUE(report.has(Severity::Warning, 1, 1, "UTF-8 byte-order mark"));
+}
+
+TEST(LevelFormCheckTest, EntitiesBelowTheVisibleRowsAreWarned) {
+    std::vector<std::string> rows(LevelFormCheck::kVisibleRows, "CCCCCCCCC");
+    rows.push_back("E...D...U");
+    rows.push_back("GGGGGGGGG");
+    const LevelReport report = checked(rows);
+    EXPECT_TRUE(report.has(Severity::Warning, 16, 1, "'E' lies below the 15 rows"));
+    EXPECT_TRUE(report.has(Severity::Warning, 16, 5, "'D' lies below")) << report.formatLines();
+    EXPECT_TRUE(report.has(Severity::Warning, 16, 9, "'U' lies below"));
+    EXPECT_FALSE(report.has(Severity::Warning, "more entities")) << report.formatLines();
+    EXPECT_FALSE(report.has(Severity::Warning, 15, 1, "lies below")) << "row 15 is seen";
+}
+
 TEST(LevelFormCheckTest, EmptyFileIsOneError) {
     const LevelReport report = checked({});
     ASSERT_EQ(report.diagnostics().size(), 1u);

@@ -143,5 +143,47 @@ TEST_F(RouteVerdictTest, NearestCoinsInATrapAreLeftForOthers) {
     EXPECT_EQ(ends.front().outcome, kCompleted);
 }
 
+// A room whose row 5 (entityRow, given) stands on ground with a pit six cells
+// deep from column pitFrom to pitTo; a jump leaves no pit deeper than four.
+std::vector<std::string> pitRoom(const std::string& entityRow, int pitFrom, int pitTo) {
+    std::vector<std::string> rows(4, "G" + std::string(entityRow.size() - 2, '.') + "G");
+    rows.push_back(entityRow);
+    for (int i = 0; i < 7; ++i) {
+        std::string row(entityRow.size(), 'G');
+        for (int k = pitFrom; k <= pitTo && i < 6; ++k) {
+            row[k] = '.';
+        }
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+TEST_F(RouteVerdictTest, GapTooWideIsImpossibleAndWhereThePlayerIsStuckIsNamed) {
+    const LevelReport report = check(pitRoom("G.E.CCCCCCCC.......U...G", 13, 18));
+    EXPECT_TRUE(report.has(Severity::Error, 5, 20, "door cannot be reached"))
+        << report.formatLines();
+    // The player falls into the gap and meets its far wall.
+    EXPECT_TRUE(report.has(Severity::Note, 11, 19,
+                           "no further right than column 19 (row 11); in "
+                           "the way: 6:20 'G', 7:20 'G'"))
+        << report.formatLines();
+    EXPECT_FALSE(report.has(Severity::Error, "a trap")) << "the door is the problem, not the coins";
+    EXPECT_EQ(report.exitStatus(), 1);
+}
+
+TEST_F(RouteVerdictTest, CoinsInAPitWithNoWayOutAreProvenImpossible) {
+    // The door lies behind the start; every coin lies at the bottom of a pit
+    // six cells deep that no jump leaves.
+    std::vector<std::string> rows = pitRoom("G.U.....E...............G", 12, 21);
+    rows[10].replace(12, 8, "CCCCCCCC");
+    const LevelReport trapped = check(rows);
+    EXPECT_TRUE(trapped.has(Severity::Error, 11, 13, "then the door cannot be reached: a trap"))
+        << trapped.formatLines();
+    EXPECT_TRUE(trapped.has(Severity::Error, "8 of 8 coins can be reached, the door can; 0 coins"));
+    EXPECT_FALSE(trapped.has(Severity::Warning, "not decided"));
+    EXPECT_EQ(trapped.exitStatus(), 1);
+    EXPECT_TRUE(route.empty());
+}
+
 }  // namespace
 }  // namespace levelchecktest

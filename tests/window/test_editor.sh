@@ -2,7 +2,7 @@
 # The level editor in a real window, on a scratch copy of the asset folder:
 # the shipped level opens and comes back unchanged; clicks, letters, arrows,
 # Left Ctrl + S and Escape edit and save a known level; the close button does
-# nothing. Leaves a screenshot in the build folder (and in docs/editor.png when
+# nothing; the last column of a narrow level can be scrolled to and edited. Leaves a screenshot in the build folder (and in docs/editor.png when
 # KESTRUN_UPDATE_DOCS=1).
 source "$(dirname "$0")/lib.sh"
 
@@ -134,6 +134,29 @@ cmp -s "$level" "$scratch/expected.txt" || {
     fail "Escape did not save the last edit"
 }
 [ -z "$(ls "$scratch/assets" | grep 'level.txt.tmp' || true)" ] || fail "a temporary file was left"
+
+# 3. The last column of a level whose width the 39-pixel steps do not divide:
+# 21 columns end 32 pixels past the window, and ten Right presses reach them.
+COLUMNS=21
+for ((r = 0; r < ROWS; r++)); do
+    rows[r]=$(printf '%*s' "$COLUMNS" '' | tr ' ' '.')
+done
+write_rows "$level"
+start_editor
+focus_window "$id"
+for _ in $(seq 1 10); do
+    press Right
+done
+click_cell "$id" 19 2 # the window's last column: level column 20
+set_cell 20 2 G
+write_rows "$scratch/expected.txt"
+press Escape
+status=$(wait_exit "$editor_pid" 10) || fail "the editor did not end on Escape"
+[ "$status" = 0 ] || fail "exit status $status after Escape"
+cmp -s "$level" "$scratch/expected.txt" || {
+    diff "$scratch/expected.txt" "$level" >&2 || true
+    fail "the last column could not be edited"
+}
 if [ -s "$scratch/editor.log" ]; then
     echo "editor output:" >&2
     cat "$scratch/editor.log" >&2

@@ -37,5 +37,7 @@ std::string CommandLine::usage(const std::string& program) {
            "Checks game level files: their form, and whether a route from the start takes\n"
            "8 coins and then reaches the door. Run it from the folder that holds assets/.\n"
            "  --replay OUT  write the route found as a replay script (one FILE only)\n"
-           "Exit status: 0 no errors, 1 errors, 2 wrong command line.\n";
+           "Exit status: 0 completable with no errors, 1 errors (an impossible level too),\n"
+           "2 wrong command line or a file that cannot be read, 3 no error found but\n"
+           "completion not decided.\n";
 }

@@ -12,21 +12,15 @@
 #include "game/world/LevelFile.h"
 #include "game/world/LevelPlay.h"
 #include "tools/levelcheck/LevelFormCheck.h"
+#include "tools/levelcheck/PlanFindings.h"
 #include "tools/levelcheck/RouteReplay.h"
 #include "tools/levelcheck/RouteTargets.h"
-#include "tools/levelcheck/VisitedSet.h"
 
 namespace {
 // The coin pickup's bitmap, whose size is the coin's box.
 constexpr const char* kCoinBitmap = "assets/sprites/coin.bmp";
 // Long enough for any frame timer to run out, so each call shows the next frame.
 constexpr double kFrameAdvanceSeconds = 1.0;
-constexpr long long kMillisecondsPerSecond = 1000;
-
-std::string cellText(const Cell& cell) {
-    return std::to_string(cell.row + 1) + ":" + std::to_string(cell.column + 1);
-}
-
 std::string seconds(int steps) {
     char text[32];
     std::snprintf(text, sizeof text, "%.1f s", steps * RouteReplay::kStepSeconds);
@@ -94,10 +88,12 @@ bool LevelChecker::readRows(const std::string& path, LevelReport& report,
     const fs::file_status status = fs::status(path, error);
     if (!fs::exists(status)) {
         report.addForFile(Severity::Error, "cannot open the level file: no such file");
+        report.markFileError();
         return false;
     }
     if (fs::is_directory(status)) {
         report.addForFile(Severity::Error, "cannot read the level file: it is a folder");
+        report.markFileError();
         return false;
     }
     const std::uintmax_t size = fs::file_size(path, error);
@@ -105,17 +101,20 @@ bool LevelChecker::readRows(const std::string& path, LevelReport& report,
         report.addForFile(Severity::Error, "the file has " + std::to_string(size) +
                                                " bytes, more than any level (the checker reads " +
                                                std::to_string(kMaxFileBytes) + " at most)");
+        report.markFileError();
         return false;
     }
     std::ifstream file(path, std::ios::binary);
     if (!file) {
         report.addForFile(Severity::Error, "cannot open the level file");
+        report.markFileError();
         return false;
     }
     const std::string bytes((std::istreambuf_iterator<char>(file)),
                             std::istreambuf_iterator<char>());
     if (bytes.size() > kMaxFileBytes) {
         report.addForFile(Severity::Error, "the file is larger than any level");
+        report.markFileError();
         return false;
     }
     rows = LevelFile::splitRows(bytes);
@@ -184,7 +183,7 @@ void LevelChecker::checkRoute(LevelPlay& play, const LevelCells& level, const st
     if (player.getWidth() == 0 || player.getHeight() == 0) {
         return;
     }
-    MoveSimulator simulator(player);
+    MoveSimulator simulator(player, &play.getTileMap());
     const Sprite coin(renderer, kCoinBitmap);
     RouteTargets targets(level, coin.getWidth(), coin.getHeight(), play.getDoor(), simulator);
     SearchBudget budget(limits.time, limits.statesPerSearch);
@@ -192,66 +191,12 @@ void LevelChecker::checkRoute(LevelPlay& play, const LevelCells& level, const st
                          static_cast<int>(level.rows().size()), LevelFormCheck::kCoinsNeeded);
     const SDL_Point start = player.getPosition();
     const RoutePlan plan = planner.plan(PlayerState{start.x, start.y, 0.0f});
-    reportPlan(plan, level, targets.coinCount(), report);
+    PlanFindings::report(plan, level, player.getWidth(), player.getHeight(),
+                         LevelFormCheck::kCoinsNeeded, report);
     if (plan.verdict == RoutePlan::Verdict::Found) {
         found = plan.moves;
         reportReplay(path, level, report);
     }
-}
-
-void LevelChecker::reportPlan(const RoutePlan& plan, const LevelCells& level, int coinCount,
-                              LevelReport& report) {
-    const Cell start = level.cellsOf('E').back();
-    const Cell door = level.cellsOf('U').back();
-    const std::vector<Cell>& coins = level.cellsOf('C');
-    const int reachable =
-        static_cast<int>(std::count(plan.coinReachable.begin(), plan.coinReachable.end(), true));
-    if (plan.verdict == RoutePlan::Verdict::Undecided) {
-        report.add(start.row + 1, start.column + 1, Severity::Note,
-                   "the completion search stopped at its bound (" +
-                       std::to_string(limits.time.count() / kMillisecondsPerSecond) + " s, or " +
-                       std::to_string(limits.statesPerSearch) + " states or " +
-                       std::to_string(VisitedSet::kMaxBlocks) +
-                       " cells visited in one search) before it found a route; completion is "
-                       "not decided");
-        return;
-    }
-    const bool failed = plan.verdict == RoutePlan::Verdict::Impossible;
-    if (plan.surveyComplete) {
-        const Severity severity = failed ? Severity::Error : Severity::Warning;
-        int listed = 0;
-        for (int i = 0; i < coinCount; ++i) {
-            if (!plan.coinReachable[i] && listed++ < LevelFormCheck::kMaxListed) {
-                report.add(coins[i].row + 1, coins[i].column + 1, severity,
-                           "coin cannot be reached from the start");
-            }
-        }
-        if (listed > LevelFormCheck::kMaxListed) {
-            report.addForFile(severity, std::to_string(listed - LevelFormCheck::kMaxListed) +
-                                            " more coins cannot be reached from the start");
-        }
-        if (!plan.doorReachable) {
-            report.add(door.row + 1, door.column + 1, Severity::Error,
-                       "door cannot be reached from the start");
-        }
-    }
-    if (failed) {
-        report.add(start.row + 1, start.column + 1, Severity::Error,
-                   "no route found from the start that takes " +
-                       std::to_string(LevelFormCheck::kCoinsNeeded) +
-                       " coins and then reaches the door (" + std::to_string(reachable) + " of " +
-                       std::to_string(coinCount) + " coins can be reached, the door " +
-                       (plan.doorReachable ? "can" : "cannot") + ")");
-        return;
-    }
-    std::string order;
-    for (int coin : plan.coinOrder) {
-        order += (order.empty() ? "" : ", ") + cellText(coins[coin]);
-    }
-    report.add(door.row + 1, door.column + 1, Severity::Note,
-               "route found: " + std::to_string(plan.moves.size()) + " steps (" +
-                   seconds(static_cast<int>(plan.moves.size())) + "), coins at " + order +
-                   ", then the door");
 }
 
 void LevelChecker::reportReplay(const std::string& path, const LevelCells& level,

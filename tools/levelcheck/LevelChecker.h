@@ -50,8 +50,6 @@ private:
     void checkSpawns(LevelPlay& play, const LevelCells& level, LevelReport& report);
     void checkRoute(LevelPlay& play, const LevelCells& level, const std::string& path,
                     LevelReport& report);
-    void reportPlan(const RoutePlan& plan, const LevelCells& level, int coinCount,
-                    LevelReport& report);
     void reportReplay(const std::string& path, const LevelCells& level, LevelReport& report);
 
     SDL_Renderer* renderer;

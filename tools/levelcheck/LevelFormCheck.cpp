@@ -11,6 +11,11 @@ constexpr const char* kKnownCodes = "GPMUEDICHA.";
 // The editor places this code and the game treats it as empty.
 constexpr char kEditorBlank = 'B';
 constexpr int kByteValues = 256;
+// What an editor that saves UTF-8 with a byte-order mark puts first.
+constexpr const char* kByteOrderMark = "\xEF\xBB\xBF";
+constexpr size_t kByteOrderMarkSize = 3;
+// Codes that stand for something the player should see.
+constexpr const char* kEntityCodes = "EUCDIHA";
 
 std::string quoted(char code) {
     const unsigned char byte = static_cast<unsigned char>(code);
@@ -32,16 +37,52 @@ void LevelFormCheck::check(const LevelCells& level, LevelReport& report) {
         report.addForFile(Severity::Error, "the level file is empty");
         return;
     }
+    if (byteOrderMark(level) > 0) {
+        report.addForFile(Severity::Warning,
+                          "the file starts with a UTF-8 byte-order mark (bytes EF BB BF), which "
+                          "the game reads as 3 extra cells at the start of row 1: save the file "
+                          "without it");
+    }
     checkRowLengths(level, report);
     checkSingle(level, 'E', "player start", report);
     checkSingle(level, 'U', "door", report);
     checkCoins(level, report);
     checkCodes(level, report);
+    checkVisibleRows(level, report);
+}
+
+size_t LevelFormCheck::byteOrderMark(const LevelCells& level) {
+    const std::string& first = level.rows().front();
+    return first.compare(0, kByteOrderMarkSize, kByteOrderMark) == 0 ? kByteOrderMarkSize : 0;
+}
+
+void LevelFormCheck::checkVisibleRows(const LevelCells& level, LevelReport& report) {
+    int listed = 0;
+    for (size_t r = kVisibleRows; r < level.rows().size(); ++r) {
+        const std::string& row = level.rows()[r];
+        for (size_t k = 0; k < row.size(); ++k) {
+            if (std::string(kEntityCodes).find(row[k]) == std::string::npos || row[k] == '\0') {
+                continue;
+            }
+            if (listed++ < kMaxListed) {
+                report.add(static_cast<int>(r) + 1, static_cast<int>(k) + 1, Severity::Warning,
+                           quoted(row[k]) + " lies below the " + std::to_string(kVisibleRows) +
+                               " rows the window shows: the player can never see it");
+            }
+        }
+    }
+    if (listed > kMaxListed) {
+        report.addForFile(Severity::Warning, std::to_string(listed - kMaxListed) +
+                                                 " more entities lie below the rows the window "
+                                                 "shows");
+    }
 }
 
 void LevelFormCheck::checkRowLengths(const LevelCells& level, LevelReport& report) {
     const std::vector<std::string>& rows = level.rows();
-    const size_t width = rows.front().size();
+    // With a byte-order mark, rows as long as row 1 without it are not uneven:
+    // the mark alone is named.
+    const size_t width = rows.front().size() - byteOrderMark(level);
     int listed = 0;
     int unlisted = 0;
     for (size_t r = 1; r < rows.size(); ++r) {
@@ -107,6 +148,11 @@ void LevelFormCheck::checkCodes(const LevelCells& level, LevelReport& report) {
             continue;
         }
         if (listed++ >= kMaxListed) {
+            continue;
+        }
+        if (byteOrderMark(level) > 0 && cells.size() == 1 && cells.front().row == 0 &&
+            cells.front().column < static_cast<int>(kByteOrderMarkSize)) {
+            --listed;
             continue;
         }
         const Cell& first = cells.front();

@@ -13,6 +13,9 @@ public:
     // doors) are listed up to this many; the rest are counted in one note.
     static constexpr int kMaxListed = 10;
 
+    // Rows the window shows; anything below them is never seen.
+    static constexpr int kVisibleRows = 15;
+
     // Adds every finding about level to report.
     static void check(const LevelCells& level, LevelReport& report);
 
@@ -22,4 +25,7 @@ private:
                             LevelReport& report);
     static void checkCoins(const LevelCells& level, LevelReport& report);
     static void checkCodes(const LevelCells& level, LevelReport& report);
+    static void checkVisibleRows(const LevelCells& level, LevelReport& report);
+    // Bytes of a UTF-8 byte-order mark at the start of row 1 (0 or 3).
+    static size_t byteOrderMark(const LevelCells& level);
 };

@@ -63,6 +63,19 @@ std::string LevelReport::summaryLine() const {
            counted(warningCount(), "warning") + "\n";
 }
 
+int LevelReport::exitStatus() const {
+    constexpr int kFileError = 2;
+    constexpr int kErrors = 1;
+    constexpr int kNotDecided = 3;
+    if (unreadable) {
+        return kFileError;
+    }
+    if (errorCount() > 0) {
+        return kErrors;
+    }
+    return notDecided ? kNotDecided : 0;
+}
+
 int LevelReport::count(Severity severity) const {
     int n = 0;
     for (const Diagnostic& d : entries) {

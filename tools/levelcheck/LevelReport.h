@@ -26,6 +26,14 @@ public:
     // Records a finding about the whole file (printed at row 1, column 1).
     void addForFile(Severity severity, const std::string& message);
 
+    // The file could not be read at all (missing, a folder, unreadable, too large).
+    void markFileError() { unreadable = true; }
+    // Completion was not decided (a warning says why).
+    void markUndecided() { notDecided = true; }
+    // The program's exit status for this file: 2 the file could not be read, 1
+    // errors, 3 no error but completion not decided, 0 otherwise.
+    int exitStatus() const;
+
     // Every finding, in the order found.
     const std::vector<Diagnostic>& diagnostics() const { return entries; }
     // Number of findings of each severity; errors decide the exit status.
@@ -47,4 +55,6 @@ private:
 
     std::string path;
     std::vector<Diagnostic> entries;
+    bool unreadable = false;
+    bool notDecided = false;
 };

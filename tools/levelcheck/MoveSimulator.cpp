@@ -2,6 +2,7 @@
 
 #include "game/characters/Player.h"
 #include "game/world/LevelPlay.h"
+#include "game/world/TileMap.h"
 
 namespace {
 // The player's step adds this on top of the shared gravity while falling slower
@@ -26,7 +27,16 @@ int horizontalOf(Move move) {
 }
 }  // namespace
 
-MoveSimulator::MoveSimulator(Player& player) : subject(player) {}
+MoveSimulator::MoveSimulator(Player& player, const TileMap* map_) : subject(player), map(map_) {}
+
+bool MoveSimulator::mayStepDown(const PlayerState& state) const {
+    if (map == nullptr) {
+        return true;
+    }
+    const int feet = state.y + subject.getHeight();
+    return feet % LevelPlay::kCellSize == 0 &&
+           (map->isPlatform(state.x, feet) || map->isPlatform(state.x + subject.getWidth(), feet));
+}
 
 void MoveSimulator::place(const PlayerState& state) {
     subject.setPosition(state.x, state.y);

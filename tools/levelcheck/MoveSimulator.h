@@ -3,6 +3,7 @@
 #include <cstdint>
 
 class Player;
+class TileMap;
 
 // What the player does in one level step: a horizontal run key held (or none),
 // optionally with a fresh press of the jump key, or a press of the down key.
@@ -27,13 +28,19 @@ struct PlayerState {
 // of the player's step: the shared gravity and the player's extra half.
 class MoveSimulator {
 public:
-    // Borrows player; each step overwrites its position and vertical speed.
-    explicit MoveSimulator(Player& player);
+    // Borrows player (each step overwrites its position and vertical speed) and
+    // the map it stands in, if given, for mayStepDown.
+    explicit MoveSimulator(Player& player, const TileMap* map = nullptr);
 
     // The state one level step after from with move. Returns false, leaving to
     // unset, when move presses jump but the jump cannot start (the step would then
     // equal the same move without the press).
     bool step(const PlayerState& from, Move move, PlayerState& to);
+    // Whether a person would press Down in state: only standing on a platform's
+    // top row, where the press starts the drop through it (always true without a
+    // map). Presses in mid-air would nudge the player a pixel per press; routes
+    // made of them cannot be played by hand, and they multiply the states.
+    bool mayStepDown(const PlayerState& state) const;
     // Puts the player in state, for box tests against it.
     void place(const PlayerState& state);
     // The state the player stands in now.
@@ -43,4 +50,5 @@ public:
 
 private:
     Player& subject;
+    const TileMap* map;
 };

@@ -2,77 +2,113 @@
 
 #include <algorithm>
 
-#include "tools/levelcheck/RouteSearch.h"
-
 namespace {
-constexpr int kNoCoin = -1;
+std::string withThousands(long long value) {
+    std::string digits = std::to_string(value);
+    for (int i = static_cast<int>(digits.size()) - 3; i > 0; i -= 3) {
+        digits.insert(static_cast<size_t>(i), ",");
+    }
+    return digits;
+}
 }  // namespace
 
 RoutePlanner::RoutePlanner(MoveSimulator& simulator_, RouteTargets& targets_, SearchBudget& budget_,
-                           int columns_, int rows_, int coinsNeeded_)
+                           int columns, int rows, int coinsNeeded_)
     : simulator(simulator_),
       targets(targets_),
       budget(budget_),
-      columns(columns_),
-      rows(rows_),
+      graph(columns, rows),
       coinsNeeded(coinsNeeded_) {}
 
 RoutePlan RoutePlanner::plan(const PlayerState& start) {
     RoutePlan plan;
-    survey(start, plan);
-    const int reachable =
-        static_cast<int>(std::count(plan.coinReachable.begin(), plan.coinReachable.end(), true));
-    if (reachable < coinsNeeded || !plan.doorReachable) {
-        plan.verdict =
-            plan.surveyComplete ? RoutePlan::Verdict::Impossible : RoutePlan::Verdict::Undecided;
+    plan.furthestLeft = plan.furthestRight = start;
+    plan.surveyComplete = graph.explore(start, simulator, targets, budget);
+    if (!plan.surveyComplete) {
+        plan.stoppedBy =
+            budget.outOfTime()
+                ? "the time limit of " + withThousands(budget.seconds()) + " s"
+                : "the limit of " + withThousands(budget.stateLimit()) + " states in one search";
+    }
+    survey(plan);
+    if (!plan.surveyComplete) {
+        plan.verdict = RoutePlan::Verdict::Undecided;
+        return plan;
+    }
+    const int usable =
+        static_cast<int>(std::count(plan.coinUsable.begin(), plan.coinUsable.end(), true));
+    if (graph.size() == 0 || !reachesDoor[0] || usable < coinsNeeded) {
+        plan.verdict = RoutePlan::Verdict::Impossible;
         return plan;
     }
     std::vector<bool> taken(targets.coinCount(), false);
-    if (build(start, taken, 0, plan.moves, plan.coinOrder)) {
-        plan.verdict = RoutePlan::Verdict::Found;
-    } else {
-        plan.moves.clear();
-        plan.coinOrder.clear();
-        const bool bounded = budget.wasHit() || searchesLeft <= 0;
-        plan.verdict = bounded ? RoutePlan::Verdict::Undecided : RoutePlan::Verdict::Impossible;
+    int takenCount = 0;
+    for (const int* coin = graph.coinsBegin(0); coin != graph.coinsEnd(0); ++coin) {
+        taken[*coin] = true;
+        plan.coinOrder.push_back(*coin);
+        ++takenCount;
     }
+    if (build(0, taken, takenCount, plan.moves, plan.coinOrder)) {
+        plan.verdict = RoutePlan::Verdict::Found;
+        return plan;
+    }
+    plan.moves.clear();
+    plan.coinOrder.clear();
+    if (budget.outOfTime()) {
+        plan.stoppedBy = "the time limit of " + withThousands(budget.seconds()) + " s";
+    } else if (choicesLeft <= 0) {
+        plan.stoppedBy =
+            "the limit of " + std::to_string(kMaxCoinChoices) + " coin choices tried in turn";
+    }
+    plan.verdict =
+        plan.stoppedBy.empty() ? RoutePlan::Verdict::Impossible : RoutePlan::Verdict::Undecided;
     return plan;
 }
 
-void RoutePlanner::survey(const PlayerState& start, RoutePlan& plan) {
+void RoutePlanner::survey(RoutePlan& plan) {
     plan.coinReachable.assign(targets.coinCount(), false);
-    int unseenCoins = targets.coinCount();
-    std::vector<int> touched;
-    RouteSearch search(simulator, budget, columns, rows);
-    const bool stopped = search.run(start, [&](std::uint32_t, const PlayerState& state) {
-        touched.clear();
-        targets.coinsTouched(state, touched);
-        for (int coin : touched) {
-            if (!plan.coinReachable[coin]) {
-                plan.coinReachable[coin] = true;
-                --unseenCoins;
-            }
+    plan.coinUsable.assign(targets.coinCount(), false);
+    reachesDoor =
+        plan.surveyComplete ? graph.reachingDoor() : std::vector<bool>(graph.expanded(), false);
+    for (std::uint32_t node = 0; node < graph.expanded(); ++node) {
+        const PlayerState& state = graph.state(node);
+        plan.furthestRight = state.x > plan.furthestRight.x ? state : plan.furthestRight;
+        plan.furthestLeft = state.x < plan.furthestLeft.x ? state : plan.furthestLeft;
+        plan.doorReachable = plan.doorReachable || graph.touchesDoor(node);
+        for (const int* coin = graph.coinsBegin(node); coin != graph.coinsEnd(node); ++coin) {
+            plan.coinReachable[*coin] = true;
+            plan.coinUsable[*coin] = plan.coinUsable[*coin] || reachesDoor[node];
         }
-        if (!plan.doorReachable && targets.doorTouched(state)) {
-            plan.doorReachable = true;
-        }
-        return unseenCoins == 0 && plan.doorReachable ? Visit::Stop : Visit::Continue;
-    });
-    plan.surveyComplete = stopped || !budget.wasHit();
+    }
 }
 
-bool RoutePlanner::build(const PlayerState& from, std::vector<bool>& taken, int takenCount,
+bool RoutePlanner::build(std::uint32_t from, std::vector<bool>& taken, int takenCount,
                          std::vector<Move>& moves, std::vector<int>& order) {
+    std::vector<Move> leg;
+    std::vector<std::uint32_t> path;
     if (takenCount >= coinsNeeded) {
-        return reachDoor(from, moves);
+        const auto atDoor = [&](std::uint32_t node) { return graph.touchesDoor(node); };
+        if (graph.findNearest(from, reachesDoor, atDoor, leg, path) == StateGraph::kNone) {
+            return false;
+        }
+        moves.insert(moves.end(), leg.begin(), leg.end());
+        return true;
     }
     std::vector<bool> tried(targets.coinCount(), false);
-    std::vector<int> touched;
-    while (searchesLeft-- > 0 && !budget.outOfTime()) {
-        std::vector<PlayerState> path;
-        std::vector<Move> leg;
-        const int target = nearestCoin(from, taken, tried, path, leg);
-        if (target == kNoCoin) {
+    while (choicesLeft > 0 && !budget.outOfTime()) {
+        --choicesLeft;
+        int target = -1;
+        const auto atNewCoin = [&](std::uint32_t node) {
+            for (const int* coin = graph.coinsBegin(node); coin != graph.coinsEnd(node); ++coin) {
+                if (!taken[*coin] && !tried[*coin]) {
+                    target = *coin;
+                    return true;
+                }
+            }
+            return false;
+        };
+        const std::uint32_t reached = graph.findNearest(from, reachesDoor, atNewCoin, leg, path);
+        if (reached == StateGraph::kNone) {
             return false;
         }
         tried[target] = true;
@@ -80,20 +116,18 @@ bool RoutePlanner::build(const PlayerState& from, std::vector<bool>& taken, int 
         std::vector<bool> nextTaken = taken;
         std::vector<int> nextOrder = order;
         int nextCount = takenCount;
-        for (const PlayerState& state : path) {
-            touched.clear();
-            targets.coinsTouched(state, touched);
-            for (int coin : touched) {
-                if (!nextTaken[coin]) {
-                    nextTaken[coin] = true;
-                    nextOrder.push_back(coin);
+        for (std::uint32_t node : path) {
+            for (const int* coin = graph.coinsBegin(node); coin != graph.coinsEnd(node); ++coin) {
+                if (!nextTaken[*coin]) {
+                    nextTaken[*coin] = true;
+                    nextOrder.push_back(*coin);
                     ++nextCount;
                 }
             }
         }
         std::vector<Move> nextMoves = moves;
         nextMoves.insert(nextMoves.end(), leg.begin(), leg.end());
-        if (build(path.back(), nextTaken, nextCount, nextMoves, nextOrder)) {
+        if (build(reached, nextTaken, nextCount, nextMoves, nextOrder)) {
             moves = std::move(nextMoves);
             order = std::move(nextOrder);
             taken = std::move(nextTaken);
@@ -101,45 +135,4 @@ bool RoutePlanner::build(const PlayerState& from, std::vector<bool>& taken, int 
         }
     }
     return false;
-}
-
-int RoutePlanner::nearestCoin(const PlayerState& from, const std::vector<bool>& taken,
-                              const std::vector<bool>& tried, std::vector<PlayerState>& path,
-                              std::vector<Move>& leg) {
-    int target = kNoCoin;
-    std::uint32_t found = 0;
-    std::vector<int> touched;
-    RouteSearch search(simulator, budget, columns, rows);
-    search.run(from, [&](std::uint32_t index, const PlayerState& state) {
-        touched.clear();
-        targets.coinsTouched(state, touched);
-        for (int coin : touched) {
-            if (!taken[coin] && !tried[coin]) {
-                target = coin;
-                found = index;
-                return Visit::Stop;
-            }
-        }
-        return Visit::Continue;
-    });
-    if (target != kNoCoin) {
-        path = search.table().statesTo(found);
-        leg = search.table().movesTo(found);
-    }
-    return target;
-}
-
-bool RoutePlanner::reachDoor(const PlayerState& from, std::vector<Move>& moves) {
-    RouteSearch search(simulator, budget, columns, rows);
-    std::uint32_t found = 0;
-    const bool reached = search.run(from, [&](std::uint32_t index, const PlayerState& state) {
-        found = index;
-        return targets.doorTouched(state) ? Visit::Stop : Visit::Continue;
-    });
-    if (!reached) {
-        return false;
-    }
-    const std::vector<Move> leg = search.table().movesTo(found);
-    moves.insert(moves.end(), leg.begin(), leg.end());
-    return true;
 }

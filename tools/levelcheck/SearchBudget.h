@@ -16,11 +16,16 @@ public:
     bool tooManyStates(std::uint32_t states);
     // Records that a search stopped at some other bound.
     void markHit() { hit = true; }
+    // The limits, for naming the one that stopped a search.
+    long long seconds() const { return limitSeconds; }
+    std::uint32_t stateLimit() const { return maxStates; }
     // Whether a search stopped at a bound, so that its answer is incomplete.
     bool wasHit() const { return hit; }
 
 private:
     std::chrono::steady_clock::time_point deadline;
-    std::uint32_t stateLimit;
+    long long limitSeconds;
+    std::uint32_t maxStates;
     bool hit = false;
+    bool timeUp = false;
 };

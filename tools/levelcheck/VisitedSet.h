@@ -32,6 +32,11 @@ public:
     bool covers(const PlayerState& state) const;
     // Marks state (which must be covered) as seen; true when it was not seen before.
     bool insert(const PlayerState& state);
+    // The area's bounds in world pixels: left and top inclusive, right and bottom not.
+    long long areaLeft() const { return left; }
+    long long areaTop() const { return top; }
+    long long areaRight() const { return right; }
+    long long areaBottom() const { return bottom; }
     // True once a block could not be allocated because of kMaxBlocks.
     bool isFull() const { return full; }
 

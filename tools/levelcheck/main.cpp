@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 
 #include "tools/levelcheck/CommandLine.h"
@@ -15,6 +16,25 @@ namespace {
 constexpr int kWindowWidth = 640;
 constexpr int kWindowHeight = 480;
 constexpr int kErrorsFound = 1;
+constexpr int kFileError = 2;
+
+// Whether two paths name the same file (the same file system object when both
+// exist, else the same normalised absolute path).
+bool sameFile(const std::string& a, const std::string& b) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    if (fs::exists(a, error) && fs::exists(b, error)) {
+        const bool same = fs::equivalent(a, b, error);
+        return !error && same;
+    }
+    return fs::absolute(a, error).lexically_normal() == fs::absolute(b, error).lexically_normal();
+}
+
+// The most serious of two exit statuses: 2 (file), 1 (errors), 3 (not decided), 0.
+int worse(int a, int b) {
+    constexpr int kRank[] = {0, 2, 3, 1};
+    return kRank[a] >= kRank[b] ? a : b;
+}
 
 bool writeReplay(const std::string& out, const std::string& level, const std::vector<Move>& route) {
     std::ofstream file(out, std::ios::binary | std::ios::trunc);
@@ -37,6 +57,18 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "%s: %s\n%s", program.c_str(), line.error().c_str(),
                      CommandLine::usage(program).c_str());
         return CommandLine::kUsageStatus;
+    }
+    for (const std::string& file : line.files()) {
+        if (!line.replayPath().empty() && sameFile(line.replayPath(), file)) {
+            std::fprintf(stderr, "%s: --replay %s would write over the level file %s\n",
+                         program.c_str(), line.replayPath().c_str(), file.c_str());
+            return CommandLine::kUsageStatus;
+        }
+    }
+    if (!std::filesystem::is_directory("assets")) {
+        std::printf("%s: no assets/ folder here: run it from the folder that holds assets/\n",
+                    program.c_str());
+        return kFileError;
     }
     // Headless unless the caller chose drivers: nothing is shown or heard.
     setenv("SDL_VIDEODRIVER", "dummy", 0);
@@ -62,16 +94,16 @@ int main(int argc, char** argv) {
             std::fputs(report.formatLines().c_str(), stdout);
             std::fputs(report.summaryLine().c_str(), stdout);
             std::fflush(stdout);
-            status = report.errorCount() > 0 ? kErrorsFound : status;
+            status = worse(status, report.exitStatus());
             if (!line.replayPath().empty()) {
                 if (checker.route().empty()) {
                     std::fprintf(stderr, "%s: no route found, %s not written\n", program.c_str(),
                                  line.replayPath().c_str());
-                    status = kErrorsFound;
+                    status = worse(status, kErrorsFound);
                 } else if (!writeReplay(line.replayPath(), file, checker.route())) {
                     std::fprintf(stderr, "%s: cannot write %s\n", program.c_str(),
                                  line.replayPath().c_str());
-                    status = kErrorsFound;
+                    status = worse(status, kErrorsFound);
                 }
             }
         }

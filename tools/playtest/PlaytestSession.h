@@ -48,13 +48,17 @@ public:
     // status: 0 when played from the keyboard, else the watched run's outcome.
     int run();
 
+    // One frame of run(): wait for its due time, poll the keyboard, one step of
+    // the active screen. Tests drive a session frame by frame with it.
+    void frame();
+    bool isFinished() const { return finished; }
+
     void showLevelEnd(int score, float seconds, int outcome) override;
     void saveBestTime(int32_t seconds) override;
     void setState(GameState newState) override;
 
 private:
     void startRun();
-    void frame();
     void pollKeyboard();
     void applyReplayStep();
     void playStep();

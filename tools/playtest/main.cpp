@@ -44,6 +44,16 @@ std::string levelProblem(const std::string& path) {
     }
     return "the file holds no cells";
 }
+// Without a display SDL falls back to drivers that show nothing, and a play
+// nobody sees would never end; they are used only when asked for by name.
+bool hasDisplay() {
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (driver == nullptr) {
+        return false;
+    }
+    const std::string name = driver;
+    return std::getenv("SDL_VIDEODRIVER") != nullptr || (name != "offscreen" && name != "dummy");
+}
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -81,6 +91,11 @@ int main(int argc, char** argv) {
         }
     }
     SDL_Init(SDL_INIT_AUDIO | SDL_INIT_VIDEO);
+    if (!hasDisplay()) {
+        std::printf("%s: no display to open the window on\n", program.c_str());
+        SDL_Quit();
+        return kUsage;
+    }
     TTF_Init();
     int status = kUsage;
     {

@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "game/characters/BirdEnemy.h"
 #include "game/characters/Bullet.h"
 #include "game/characters/DumbEnemy.h"
+#include "game/characters/Pickup.h"
 #include "game/characters/Player.h"
 #include "tests/game/support/LevelHarness.h"
 #include "tests/game/support/TestLevels.h"
@@ -86,6 +89,32 @@ TEST_F(EnemyTest, BirdWithNoPathHovers) {
     }
     EXPECT_EQ(enemy(0).getPosition().x, start.x);
     EXPECT_EQ(enemy(0).getPosition().y, start.y);
+}
+
+TEST_F(EnemyTest, WithoutATileMapEveryoneMovesInOpenSpace) {
+    load({"...."});
+    SDL_Renderer* renderer = harness->window().renderer();
+    Player player(renderer, "assets/sprites/player/player_anim_run_1.bmp", 100, 0, nullptr,
+                  nullptr);
+    DumbEnemy walker(renderer, "assets/sprites/dumbenemy/dumb_anim_1.bmp", 300, 0, nullptr);
+    DumbEnemy farWalker(renderer, "assets/sprites/dumbenemy/dumb_anim_1.bmp", INT_MAX, 0, nullptr);
+    BirdEnemy bird(renderer, "assets/sprites/birdenemy/bird_anim_1.bmp", 500, 0, nullptr);
+    Pickup coin(renderer, "assets/sprites/coin.bmp", 700, 0, nullptr, Pickup::kCoin, nullptr);
+    for (int i = 0; i < 10; ++i) {
+        player.update(nullptr);
+        walker.update(&player);
+        farWalker.update(nullptr);
+        bird.update(&player);
+        coin.update(&player);
+    }
+    EXPECT_GT(player.getPosition().y, 0);
+    EXPECT_GT(walker.getPosition().y, 0);
+    EXPECT_EQ(walker.getPosition().x, 310);
+    EXPECT_EQ(bird.getPosition().x, 500);  // no map, no path
+    EXPECT_FALSE(coin.isCollected());
+    player.addScore(INT_MAX);
+    player.addScore(100);
+    EXPECT_EQ(player.getScore(), INT_MAX);
 }
 
 TEST_F(EnemyTest, BirdFliesDiagonallyAndEndsFacingLeftAfterRisingRight) {

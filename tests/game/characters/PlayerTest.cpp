@@ -97,12 +97,14 @@ TEST_F(PlayerTest, FiresOncePerPermissionAndOnlyWithCharges) {
     EXPECT_EQ(player()->fire(), nullptr);  // second press in the same period
     EXPECT_EQ(player()->getCharges(), 4);
     // Spend the rest, one per permission.
-    for (int spent = 0; spent < 4;) {
+    int spent = 0;
+    for (int step = 0; step < 100 && spent < 4; ++step) {  // 4 permissions take 52 steps
         harness->step();
         if (player()->fire() != nullptr) {
             ++spent;
         }
     }
+    ASSERT_EQ(spent, 4);
     EXPECT_EQ(player()->getCharges(), 0);
     for (int i = 0; i < 20; ++i) {
         harness->step();

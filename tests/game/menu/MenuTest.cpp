@@ -60,7 +60,9 @@ TEST_F(MenuTest, OptionsHoldTheCursorOnBackAndChangeTheVolume) {
     EXPECT_EQ(game->getAudio().getVolume(), 0);
     testsupport::pushKey(SDLK_LEFT, false);
     testsupport::pushKey(SDLK_RIGHT, true);
-    frames(150);
+    frames(30);
+    EXPECT_EQ(game->getAudio().getVolume(), 30);
+    frames(120);
     EXPECT_EQ(game->getAudio().getVolume(), 100);
     EXPECT_EQ(Mix_VolumeMusic(-1), 100);
     testsupport::pushKey(SDLK_RIGHT, false);

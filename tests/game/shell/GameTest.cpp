@@ -4,9 +4,14 @@
 
 #include <sys/stat.h>
 
+#include <functional>
+#include <vector>
+
+#include "game/media/TextRenderer.h"
 #include "game/menu/Menu.h"
 #include "game/shell/FrameTime.h"
 #include "game/shell/Game.h"
+#include "game/world/LevelEndScreen.h"
 #include "game/world/LevelPlay.h"
 #include "tests/game/support/GameFixture.h"
 #include "tests/support/ScratchFolder.h"
@@ -131,6 +136,28 @@ TEST_F(GameTest, ADeathFilesNothing) {
     pressKey(SDLK_RETURN);
     EXPECT_EQ(game->getState(), LevelSelect);
     EXPECT_EQ(bestTimesFile(), "");
+}
+
+TEST_F(GameTest, TheEndScreenShowsTheOutcomeTimeAndScore) {
+    SDL_Renderer* renderer = game->getRenderer();
+    const auto picture = [&](const std::function<void()>& draw) {
+        SDL_SetRenderDrawColor(renderer, 255, 255, 255, 255);
+        SDL_RenderClear(renderer);
+        draw();
+        std::vector<Uint32> pixels(640 * 480);
+        SDL_RenderReadPixels(renderer, nullptr, SDL_PIXELFORMAT_ARGB8888, pixels.data(),
+                             640 * sizeof(Uint32));
+        return pixels;
+    };
+    game->showLevelEnd(900, 12.345f, 1);
+    const std::vector<Uint32> shown = picture([&] { game->getLevelEndScreen()->update(); });
+    TextRenderer expected(renderer);
+    const SDL_Color black{0, 0, 0, 0};
+    expected.addText("You completed the level!", black, 200, 170);
+    expected.addText("Game Finished in: 12.35", black, 200, 200);
+    expected.addText("Score: 900", black, 200, 230);
+    expected.addText("Press Enter for level select!", black, 200, 300);
+    EXPECT_TRUE(shown == picture([&] { expected.renderAll(); }));
 }
 
 TEST_F(GameTest, AFailedSaveKeepsTheTimeInMemory) {

@@ -5,6 +5,7 @@
 #include "game/characters/Pickup.h"
 #include "game/characters/Player.h"
 #include "game/world/Door.h"
+#include "game/world/TileMap.h"
 #include "tests/game/support/LevelHarness.h"
 #include "tests/game/support/TestLevels.h"
 #include "tests/support/ScratchFolder.h"
@@ -163,6 +164,28 @@ TEST_F(LevelPlayTest, ABulletInFlightSurvivesLoadingTheNextLevel) {
     EXPECT_EQ(harness->level().getLevelIndex(), 1);
     harness->loadLevel(7);  // not a level: map and index stay
     EXPECT_EQ(harness->level().getLevelIndex(), 1);
+}
+
+TEST_F(LevelPlayTest, TheFirstFrameShowsThePlayerAndTheTilesThroughOneCamera) {
+    const std::string sky(100, '.');
+    std::string start = sky;
+    start[95] = 'E';
+    load({sky, sky, sky, start, std::string(100, 'G')});
+    const auto whiteIn = [&](int x, int y, int w, int h) {
+        return harness->window().countPixels(SDL_Rect{x, y, w, h}, 255, 255, 255);
+    };
+    harness->step();
+    // The view ends at the map's right end, with the player in it.
+    EXPECT_EQ(harness->level().getTileMap().getCameraX(), 3200 - 640);
+    EXPECT_LT(whiteIn(480, 96, 22, 30), 22 * 30);
+    EXPECT_EQ(whiteIn(0, 128, 640, 32), 0);
+    // A narrow level after a wide one starts at the left edge, tiles included.
+    const std::string narrowSky(20, '.');
+    load({narrowSky, narrowSky, narrowSky, "..E", std::string(20, 'G')});
+    harness->step();
+    EXPECT_EQ(harness->level().getTileMap().getCameraX(), 0);
+    EXPECT_LT(whiteIn(64, 96, 22, 30), 22 * 30);
+    EXPECT_EQ(whiteIn(0, 128, 640, 32), 0);
 }
 
 TEST_F(LevelPlayTest, ALevelWithoutPlayerOrFileStillRuns) {

@@ -107,7 +107,7 @@ TEST(TileMapPathTest, OfTwoEqualLowestScoresTheLaterAppendedWins) {
 TEST(TileMapPathTest, ParentsSurviveTheNextSearch) {
     PathCase open({"....", "...."});
     open.find(0, 0, 96, 0);
-    PathNode* reached = open.map.nodeAt(3, 0);
+    const PathNode* reached = open.map.nodeAt(3, 0);
     ASSERT_NE(reached->parent, nullptr);
     PathNode* before = reached->parent;
     open.find(0, 32, 32, 32);
