@@ -61,6 +61,7 @@ TEST_P(ReplayTest, IsDeterministic) {
 INSTANTIATE_TEST_SUITE_P(ShippedLevels, ReplayTest,
                          ::testing::Values(ReplayCase{0, "level1.replay", 1},
                                            ReplayCase{0, "level1-death.replay", 0},
+                                           ReplayCase{1, "level2.replay", 1},
                                            ReplayCase{1, "level2-death.replay", 0},
                                            ReplayCase{2, "level3-death.replay", 0}),
                          [](const ::testing::TestParamInfo<ReplayCase>& param) {
