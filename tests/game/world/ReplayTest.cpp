@@ -63,6 +63,7 @@ INSTANTIATE_TEST_SUITE_P(ShippedLevels, ReplayTest,
                                            ReplayCase{0, "level1-death.replay", 0},
                                            ReplayCase{1, "level2.replay", 1},
                                            ReplayCase{1, "level2-death.replay", 0},
+                                           ReplayCase{2, "level3.replay", 1},
                                            ReplayCase{2, "level3-death.replay", 0}),
                          [](const ::testing::TestParamInfo<ReplayCase>& param) {
                              std::string name = param.param.file;
