@@ -58,22 +58,20 @@ TEST_P(ReplayTest, IsDeterministic) {
     EXPECT_FLOAT_EQ(ends[0][0].seconds, ends[1][0].seconds);
 }
 
-INSTANTIATE_TEST_SUITE_P(ShippedLevels, ReplayTest,
-                         ::testing::Values(ReplayCase{0, "level1.replay", 1},
-                                           ReplayCase{0, "level1-death.replay", 0},
-                                           ReplayCase{1, "level2.replay", 1},
-                                           ReplayCase{1, "level2-death.replay", 0},
-                                           ReplayCase{2, "level3.replay", 1},
-                                           ReplayCase{2, "level3-death.replay", 0}),
-                         [](const ::testing::TestParamInfo<ReplayCase>& param) {
-                             std::string name = param.param.file;
-                             for (char& ch : name) {
-                                 if (!isalnum(static_cast<unsigned char>(ch))) {
-                                     ch = '_';
-                                 }
-                             }
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    ShippedLevels, ReplayTest,
+    ::testing::Values(ReplayCase{0, "level1.replay", 1}, ReplayCase{0, "level1-death.replay", 0},
+                      ReplayCase{1, "level2.replay", 1}, ReplayCase{1, "level2-death.replay", 0},
+                      ReplayCase{2, "level3.replay", 1}, ReplayCase{2, "level3-death.replay", 0}),
+    [](const ::testing::TestParamInfo<ReplayCase>& param) {
+        std::string name = param.param.file;
+        for (char& ch : name) {
+            if (!isalnum(static_cast<unsigned char>(ch))) {
+                ch = '_';
+            }
+        }
+        return name;
+    });
 
 // How a run died, told by where the player lies and what touches it at the end:
 // lower than it started (it fell into a pit), or reached by an enemy of one kind.
