@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "game/characters/Character.h"
 #include "game/characters/Player.h"
 #include "tests/game/support/LevelHarness.h"
 #include "tests/game/support/ReplayScript.h"
@@ -57,22 +58,57 @@ TEST_P(ReplayTest, IsDeterministic) {
     EXPECT_FLOAT_EQ(ends[0][0].seconds, ends[1][0].seconds);
 }
 
-INSTANTIATE_TEST_SUITE_P(ShippedLevels, ReplayTest,
-                         ::testing::Values(ReplayCase{0, "level1.replay", 1},
-                                           ReplayCase{1, "level2.replay", 1},
-                                           ReplayCase{2, "level3.replay", 1},
-                                           ReplayCase{0, "level1-death.replay", 0},
-                                           ReplayCase{1, "level2-death.replay", 0},
-                                           ReplayCase{2, "level3-death.replay", 0}),
-                         [](const ::testing::TestParamInfo<ReplayCase>& param) {
-                             std::string name = param.param.file;
-                             for (char& ch : name) {
-                                 if (!isalnum(static_cast<unsigned char>(ch))) {
-                                     ch = '_';
-                                 }
-                             }
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    ShippedLevels, ReplayTest,
+    ::testing::Values(ReplayCase{0, "level1.replay", 1}, ReplayCase{0, "level1-death.replay", 0},
+                      ReplayCase{1, "level2.replay", 1}, ReplayCase{1, "level2-death.replay", 0},
+                      ReplayCase{2, "level3.replay", 1}, ReplayCase{2, "level3-death.replay", 0}),
+    [](const ::testing::TestParamInfo<ReplayCase>& param) {
+        std::string name = param.param.file;
+        for (char& ch : name) {
+            if (!isalnum(static_cast<unsigned char>(ch))) {
+                ch = '_';
+            }
+        }
+        return name;
+    });
+
+// How a run died, told by where the player lies and what touches it at the end:
+// lower than it started (it fell into a pit), or reached by an enemy of one kind.
+enum class Death { Fall, WalkingEnemy, FlyingEnemy, Unknown };
+
+Death deathOf(LevelPlay& level, int startY) {
+    const Player& player = *level.getPlayer();
+    if (player.getPosition().y >= startY + LevelPlay::kCellSize) {
+        return Death::Fall;
+    }
+    for (const auto& enemy : level.getEnemies()) {
+        if (enemy->overlaps(player)) {
+            return enemy->getKind() == Character::kFlyingEnemy ? Death::FlyingEnemy
+                                                               : Death::WalkingEnemy;
+        }
+    }
+    return Death::Unknown;
+}
+
+TEST(DeathReplayTest, TheLevelsKillInDifferentWays) {
+    const struct {
+        int level;
+        const char* file;
+        Death way;
+    } cases[] = {{0, "level1-death.replay", Death::Fall},
+                 {1, "level2-death.replay", Death::WalkingEnemy},
+                 {2, "level3-death.replay", Death::FlyingEnemy}};
+    for (const auto& c : cases) {
+        LevelHarness harness;
+        harness.loadLevel(c.level);
+        const int startY = harness.level().getPlayer()->getPosition().y;
+        harness.run(ReplayScript::load(testsupport::repositoryRoot() + "/tests/replays/" + c.file));
+        ASSERT_FALSE(harness.ends().empty()) << c.file;
+        EXPECT_EQ(harness.ends().front().outcome, LevelPlay::kDied) << c.file;
+        EXPECT_EQ(deathOf(harness.level(), startY), c.way) << c.file;
+    }
+}
 
 TEST(ReplayScriptTest, ParsesRunsHeldAndFreshKeys) {
     const auto runs = ReplayScript::parse("# start\n10 Right\n\n5 Right +Z  # jump\n3\n");
