@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "common/BitmapSource.h"
 #include "common/SafeFileWriter.h"
 #include "editor/EditorLevelFile.h"
 
@@ -35,44 +36,6 @@ const std::string kNoRow;
 // end of its name before the unique part.
 constexpr const char* kTemporaryFolder = "/tmp";
 constexpr const char* kRecoverySuffix = ".save-";
-
-// A damaged header can claim billions of pixels, which SDL allocates and clears
-// before it finds the file too short (a 65536 x 65536 claim costs gigabytes and
-// a minute). No cell bitmap comes near this size, so such a file is refused.
-constexpr Sint64 kMaxBitmapPixels = Sint64{4096} * 4096;
-constexpr Uint16 kBitmapMagic = 0x4D42;  // "BM"
-constexpr Sint64 kInfoSizeOffset = 14;
-// The old OS/2 info header keeps width and height in 16 bits each.
-constexpr Uint32 kCoreInfoSize = 12;
-
-// Opens a cell bitmap for SDL's reader, or answers null when it cannot be opened
-// or its header claims more than kMaxBitmapPixels pixels.
-SDL_RWops* openBitmap(const char* path) {
-    SDL_RWops* source = SDL_RWFromFile(path, "rb");
-    if (source == nullptr) {
-        return nullptr;
-    }
-    const bool bitmap = SDL_ReadLE16(source) == kBitmapMagic;
-    SDL_RWseek(source, kInfoSizeOffset, RW_SEEK_SET);
-    Sint64 w = 0;
-    Sint64 h = 0;
-    if (!bitmap) {
-        // Not a bitmap at all: SDL's reader refuses it.
-    } else if (SDL_ReadLE32(source) == kCoreInfoSize) {
-        w = SDL_ReadLE16(source);
-        h = SDL_ReadLE16(source);
-    } else {
-        // Signed: a negative height marks a top-down picture. Reads past the end give 0.
-        w = static_cast<Sint32>(SDL_ReadLE32(source));
-        h = static_cast<Sint32>(SDL_ReadLE32(source));
-    }
-    SDL_RWseek(source, 0, RW_SEEK_SET);
-    if (w > 0 && (h < 0 ? -h : h) > kMaxBitmapPixels / w) {
-        SDL_RWclose(source);
-        return nullptr;
-    }
-    return source;
-}
 
 }  // namespace
 
@@ -109,7 +72,7 @@ void EditorMap::loadTextures() {
     static_assert(sizeof kCellImages / sizeof kCellImages[0] == kTextureCount,
                   "one bitmap per texture");
     for (int i = 0; i < kTextureCount; ++i) {
-        SDL_RWops* source = openBitmap(kCellImages[i].bitmap);
+        SDL_RWops* source = BitmapSource::open(kCellImages[i].bitmap);
         SDL_Surface* surface = source != nullptr ? SDL_LoadBMP_RW(source, 1) : nullptr;
         if (surface == nullptr) {
             continue;

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "game/media/BitmapSource.h"
+#include "common/BitmapSource.h"
 
 namespace {
 // The transparent colour of every game bitmap.

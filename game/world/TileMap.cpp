@@ -4,7 +4,7 @@
 #include <limits>
 #include <utility>
 
-#include "game/media/BitmapSource.h"
+#include "common/BitmapSource.h"
 #include "game/world/LevelFile.h"
 
 namespace {

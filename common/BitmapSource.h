@@ -4,9 +4,9 @@
 
 #include <string>
 
-// The way every game bitmap is opened for SDL's reader. A damaged header can
-// claim billions of pixels, which SDL allocates and clears before it finds the
-// file too short; such a file is refused before SDL sees it.
+// The way every bitmap of the game and the editor is opened for SDL's reader. A
+// damaged header can claim billions of pixels, which SDL allocates and clears
+// before it finds the file too short; such a file is refused before SDL sees it.
 class BitmapSource {
 public:
     // Opens the bitmap at path, or answers null with SDL's error set when it

@@ -1,9 +1,9 @@
-#include "game/media/BitmapSource.h"
+#include "common/BitmapSource.h"
 
 namespace {
 // A damaged header can claim billions of pixels, which SDL allocates and clears
 // before it finds the file too short (a 65536 x 65536 claim costs gigabytes and
-// a minute). No game bitmap comes near this size, so such a file is refused.
+// a minute). No bitmap of the game or the editor comes near this size, so such a file is refused.
 constexpr Sint64 kMaxBitmapPixels = Sint64{4096} * 4096;
 constexpr Uint16 kBitmapMagic = 0x4D42;  // "BM"
 constexpr Sint64 kInfoSizeOffset = 14;
