@@ -5,10 +5,10 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <sstream>
 
 #include "common/AssetFolder.h"
+#include "common/FileIdentity.h"
 #include "common/SafeFileWriter.h"
 #include "tools/levelcheck/CommandLine.h"
 #include "tools/levelcheck/LevelChecker.h"
@@ -19,18 +19,6 @@ constexpr int kWindowWidth = 640;
 constexpr int kWindowHeight = 480;
 constexpr int kErrorsFound = 1;
 constexpr int kFileError = 2;
-
-// Whether two paths name the same file (the same file system object when both
-// exist, else the same normalised absolute path).
-bool sameFile(const std::string& a, const std::string& b) {
-    namespace fs = std::filesystem;
-    std::error_code error;
-    if (fs::exists(a, error) && fs::exists(b, error)) {
-        const bool same = fs::equivalent(a, b, error);
-        return !error && same;
-    }
-    return fs::absolute(a, error).lexically_normal() == fs::absolute(b, error).lexically_normal();
-}
 
 // The most serious of two exit statuses: 2 (file), 1 (errors), 3 (not decided), 0.
 int worse(int a, int b) {
@@ -62,7 +50,7 @@ int main(int argc, char** argv) {
         return CommandLine::kUsageStatus;
     }
     for (const std::string& file : line.files()) {
-        if (!line.replayPath().empty() && sameFile(line.replayPath(), file)) {
+        if (!line.replayPath().empty() && FileIdentity::same(line.replayPath(), file)) {
             std::fprintf(stderr, "%s: --replay %s would write over the level file %s\n",
                          program.c_str(), line.replayPath().c_str(), file.c_str());
             return CommandLine::kUsageStatus;

@@ -1,6 +1,6 @@
 #include "tools/playtest/PlaytestOptions.h"
 
-#include <filesystem>
+#include "common/FileIdentity.h"
 
 PlaytestOptions::PlaytestOptions(const std::vector<std::string>& arguments) {
     std::vector<std::string> files;
@@ -33,7 +33,7 @@ PlaytestOptions::PlaytestOptions(const std::vector<std::string>& arguments) {
         problem = "--record and --watch cannot be used together";
     } else {
         level = files.front();
-        if (!record.empty() && sameFile(record, level)) {
+        if (!record.empty() && FileIdentity::same(record, level)) {
             problem = "--record " + record + " would write over the level file itself";
         }
     }
@@ -49,16 +49,4 @@ std::string PlaytestOptions::usage(const std::string& program) {
            "Return on the end screen plays again; Escape quits.\n"
            "Exit status: 0, or when watching 0 completed, 1 died, 3 the replay ran out;\n"
            "2 for a wrong command line or a file that cannot be used.\n";
-}
-
-bool sameFile(const std::string& a, const std::string& b) {
-    namespace fs = std::filesystem;
-    std::error_code error;
-    if (fs::exists(a, error) && fs::exists(b, error)) {
-        const bool same = fs::equivalent(a, b, error);
-        return !error && same;
-    }
-    const fs::path left = fs::absolute(a, error).lexically_normal();
-    const fs::path right = fs::absolute(b, error).lexically_normal();
-    return left == right;
 }

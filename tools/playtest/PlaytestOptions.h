@@ -31,7 +31,3 @@ private:
     std::string problem;
     bool help = false;
 };
-
-// Whether two paths name the same file (the same file system object when both
-// exist, else the same normalised absolute path).
-bool sameFile(const std::string& a, const std::string& b);
