@@ -9,9 +9,10 @@ set -euo pipefail
 run=(build-essential cmake pkg-config libsdl2-dev libsdl2-ttf-dev libsdl2-mixer-dev)
 # GoogleTest; SDL2_image for the asset generator the asset tests run; Xvfb, xdotool,
 # the X utilities, ImageMagick and a small window manager (evilwm, for fullscreen)
-# for the window tests; file for the package test
-# (CPack), desktop-file-utils and appstream to validate the desktop entries.
-test=("${run[@]}" libgtest-dev libsdl2-image-dev xvfb xdotool x11-utils imagemagick evilwm file
+# for the window tests; python3 for tools/replaykeys, which a window test runs;
+# file for the package test (CPack), desktop-file-utils and appstream to validate
+# the desktop entries.
+test=("${run[@]}" libgtest-dev libsdl2-image-dev xvfb xdotool x11-utils imagemagick evilwm python3 file
       desktop-file-utils appstream)
 # The fuzz build configures the tests too, whose folder holds the fuzz entries.
 fuzz=("${run[@]}" clang libclang-rt-14-dev libgtest-dev)

@@ -37,6 +37,7 @@ scan() {
 scan test $(find tests -name '*.sh')
 scan bench tools/run-benchmarks.sh
 scan fuzz tools/run-fuzzers.sh
+scan test tools/replaykeys/record-by-keys.sh
 
 # Owners of every file at once (dpkg lists merged-/usr files under /bin and /lib).
 declare -A owner covered

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # kestrun_playtest plays a level file from the keyboard: Right held until the
 # door completes a scratch level, the run is recorded, and watching the recording
-# ends the same way with exit status 0.
+# ends the same way with exit status 0. A planned run sent by
+# tools/replaykeys/record-by-keys.sh completes and is recorded too.
 source "$(dirname "$0")/lib.sh"
 
 work=$(mktemp -d /tmp/kestrun-playtest-XXXXXX)
@@ -32,4 +33,11 @@ grep -q 'Right$' "$work/walk.replay" || fail "no run recorded: $(cat "$work/walk
 watched=$("$BUILD_DIR/kestrun_playtest" "$work/walk.txt" --watch "$work/walk.replay") ||
     fail "watching the recording ended with status $?"
 [ "$watched" = "$line" ] || fail "recorded '$line', watched '$watched'"
-echo "PASS: $line, recorded and watched again"
+
+# A planned run sent as real keys by the recording tool is played and recorded.
+printf '20\n200 Right\n' > "$work/plan.replay"
+KESTRUN_BUILD_DIR="$BUILD_DIR" KESTRUN_RECORD_DISPLAY=1 "$REPO_DIR/tools/replaykeys/record-by-keys.sh" \
+    "$work/walk.txt" "$work/plan.replay" "$work/planned.replay" > "$work/planned.txt" ||
+    fail "the planned run did not complete: $(cat "$work/planned.txt")"
+grep -q '+Right$' "$work/planned.replay" || fail "planned run not recorded: $(cat "$work/planned.replay")"
+echo "PASS: $line, recorded and watched again; a planned run by keys $(cat "$work/planned.txt")"
