@@ -13,6 +13,9 @@
 // drop because it also stands for the window's close button.
 // SIGXFSZ is ignored: a write past a file-size limit then fails with an error that
 // the writer reports, instead of killing the program with its work unsaved.
+// SIGPIPE is ignored too: when whatever reads standard output has gone, the
+// program's messages are lost, but the program still ends as it would (its
+// buffered messages are written at exit, which would otherwise kill it there).
 // Header only: the game and the editor share no library.
 class StopSignals {
 public:
@@ -33,6 +36,7 @@ public:
             }
         }
         std::signal(SIGXFSZ, SIG_IGN);
+        std::signal(SIGPIPE, SIG_IGN);
     }
 
     // The signal number of the first request, or 0 while none has come.

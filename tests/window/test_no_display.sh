@@ -32,6 +32,14 @@ for program in "$BUILD_DIR/kestrun" "$BUILD_DIR/kestrun_editor"; do
 done
 cmp -s "$scratch/assets/level.txt" "$scratch/before.txt" || fail "the editor wrote the level"
 
+# With standard output's reader gone before the messages are written, the status
+# is still the failure's, not a death by SIGPIPE (141).
+for program in "$BUILD_DIR/kestrun" "$BUILD_DIR/kestrun_editor"; do
+    status=$(cd "$scratch" && { sleep 0.5; echo x; } | SDL_VIDEODRIVER=no-such-driver timeout 20 "$program" | true
+        echo "${PIPESTATUS[1]}")
+    [ "$status" = 1 ] || fail "$program with a closed standard output: exit status $status"
+done
+
 # Asked for by name, the offscreen driver runs the game until it is stopped.
 launch bash -c 'cd "$1" && SDL_VIDEODRIVER=offscreen exec "$2" </dev/null >/dev/null' run \
     "$scratch" "$BUILD_DIR/kestrun"
