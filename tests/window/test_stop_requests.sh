@@ -27,16 +27,27 @@ level="$scratch/assets/level.txt"
 # file-size limit $LIMIT_KB when set); sets wrapper_pid (for wait_exit),
 # program_pid and win (the window titled $TITLE).
 start() {
-    launch bash -c 'cd "$1" && shift && { [ -z "${LIMIT_KB:-}" ] || ulimit -f "$LIMIT_KB"; } &&
-        exec "$@" </dev/null >"$PWD/out.log" 2>&1' start "$scratch" "$@"
-    wrapper_pid=$LAUNCHED_PID
-    win=$(wait_window "$TITLE") || fail "no window titled '$TITLE'"
+    local attempt
+    for attempt in 1 2; do
+        launch bash -c 'cd "$1" && shift && { [ -z "${LIMIT_KB:-}" ] || ulimit -f "$LIMIT_KB"; } &&
+            exec "$@" </dev/null >"$PWD/out.log" 2>&1' start "$scratch" "$@"
+        wrapper_pid=$LAUNCHED_PID
+        if win=$(wait_window "$TITLE") && kill -0 "$wrapper_pid" 2>/dev/null; then
+            break
+        fi
+        # Now and then a program's connection to this test's X server fails to
+        # open, and the program rightly reports that it has no display: once, start
+        # it again.
+        [ "$attempt" = 1 ] && grep -q 'no display to show it on' "$scratch/out.log" ||
+            fail "no window titled '$TITLE': $(grep -v ALSA "$scratch/out.log")"
+        wait_exit "$wrapper_pid" 10 >/dev/null || true
+    done
     if [ "$TITLE" = "$EDITOR_TITLE" ]; then
         # Clicks must reach a running loop. (The game's picture cannot be read
         # back reliably: it presents far more often than it draws.)
         wait_drawn "$win" || fail "the editor never drew its window"
     fi
-    program_pid=$(pgrep -P "$wrapper_pid")
+    program_pid=$(pgrep -P "$wrapper_pid" || true)
     [ -n "$program_pid" ] || fail "no program process"
 }
 
