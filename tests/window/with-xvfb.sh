@@ -2,13 +2,17 @@
 # Runs a command on an X server of its own: Xvfb picks a display number that no
 # other server holds and reports it (-displayfd), so window tests running side by
 # side never send keys to each other's windows. The server ends with the command.
+# -noreset: by default the server resets when its last client leaves, and a
+# program that connects during the reset cannot open the display (it then reports
+# that it has none), so a test that stops one program and starts the next would
+# fail now and then.
 set -euo pipefail
 
 geometry=${KESTRUN_XVFB_SCREEN:-1024x768x24}
 fifo_dir=$(mktemp -d /tmp/kestrun-xvfb-XXXXXX)
 mkfifo "$fifo_dir/display"
 
-Xvfb -displayfd 3 -screen 0 "$geometry" -nolisten tcp 3>"$fifo_dir/display" 2>"$fifo_dir/log" &
+Xvfb -displayfd 3 -screen 0 "$geometry" -nolisten tcp -noreset 3>"$fifo_dir/display" 2>"$fifo_dir/log" &
 xvfb_pid=$!
 cleanup() {
     kill "$xvfb_pid" 2>/dev/null || true
