@@ -6,6 +6,22 @@ BUILD_DIR=$(cd "${1:?build folder}" && pwd)
 REPO_DIR=$(pwd)
 export SDL_AUDIODRIVER=dummy
 
+# Under with-xvfb.sh every command is traced, with the second it ran at, to a
+# file that is printed if the test has to be stopped.
+if [ -n "${KESTRUN_TRACE:-}" ]; then
+    exec {trace_fd}>>"$KESTRUN_TRACE"
+    BASH_XTRACEFD=$trace_fd
+    PS4='+ ${SECONDS}s ${BASH_SOURCE[0]##*/}:${LINENO}: '
+    set -x
+fi
+
+# A request to the X server that gets no answer ends after 10 s instead of
+# holding the test until its time limit.
+XDOTOOL_PROGRAM=$(type -P xdotool)
+xdotool() {
+    timeout -k 2 10 "$XDOTOOL_PROGRAM" "$@"
+}
+
 fail() {
     echo "FAIL: $*" >&2
     exit 1
@@ -26,9 +42,9 @@ wait_window() {
 # the program's loop is then running, so input sent next is not taken in one
 # poll together with everything sent while it was still loading.
 wait_drawn() {
-    local colours
-    for _ in $(seq 1 60); do
-        colours=$(timeout 10 import -window "$1" png:- 2>/dev/null |
+    local colours deadline=$((SECONDS + 30))
+    while [ "$SECONDS" -lt "$deadline" ]; do
+        colours=$(timeout -k 2 10 import -window "$1" png:- 2>/dev/null |
             /usr/bin/convert - -format '%k' info: 2>/dev/null || true)
         [ "${colours:-0}" -gt 1 ] 2>/dev/null && return 0
         sleep 0.5
@@ -39,7 +55,7 @@ wait_drawn() {
 # Gives the window the keyboard focus; keys are then sent without --window.
 focus_window() {
     # --sync can wait for ever when focus is slow to move: bound it.
-    timeout 5 xdotool windowfocus --sync "$1" 2>/dev/null || xdotool windowfocus "$1"
+    timeout -k 2 5 "$XDOTOOL_PROGRAM" windowfocus --sync "$1" 2>/dev/null || xdotool windowfocus "$1"
     sleep 0.2
 }
 
@@ -97,7 +113,7 @@ wait_exit() {
 screenshot() {
     local out=$1 win=${2:-root}
     if command -v import >/dev/null 2>&1 && import -version 2>/dev/null | grep -q ImageMagick; then
-        timeout 20 import -window "$win" "$out" || fail "no screenshot of window $win"
+        timeout -k 2 20 import -window "$win" "$out" || fail "no screenshot of window $win"
     else
         xwd -silent -id "$( [ "$win" = root ] && xwininfo -root | awk '/Window id/ {print $4}' || echo "$win")" > "$out.xwd"
     fi
@@ -119,7 +135,7 @@ shot() {
     local win=$1 name=$2 out
     mkdir -p "$BUILD_DIR/screenshots"
     out="$BUILD_DIR/screenshots/$name.png"
-    timeout 20 import -window "$win" "$out" || fail "no screenshot of window $win"
+    timeout -k 2 20 import -window "$win" "$out" || fail "no screenshot of window $win"
     if [ "${KESTRUN_UPDATE_DOCS:-0}" = "1" ]; then
         cp "$out" "$REPO_DIR/docs/$name.png"
     fi

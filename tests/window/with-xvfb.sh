@@ -6,6 +6,9 @@
 # program that connects during the reset cannot open the display (it then reports
 # that it has none), so a test that stops one program and starts the next would
 # fail now and then.
+# With KESTRUN_TEST_LIMIT=N the command is stopped after N seconds and the last
+# commands it traced (see lib.sh) are printed, so a test that hangs says where,
+# before the test runner's own time limit ends it without a word.
 set -euo pipefail
 
 geometry=${KESTRUN_XVFB_SCREEN:-1024x768x24}
@@ -29,8 +32,18 @@ if ! read -r -t 20 display < "$fifo_dir/display" || [ -z "$display" ]; then
 fi
 export DISPLAY=":$display"
 unset XAUTHORITY
+export KESTRUN_TRACE="$fifo_dir/trace"
+limit=${KESTRUN_TEST_LIMIT:-0}
 set +e
-"$@"
+if [ "$limit" -gt 0 ]; then
+    timeout -k 5 "$limit" "$@"
+else
+    "$@"
+fi
 status=$?
 set -e
+if [ "$limit" -gt 0 ] && [ "$status" = 124 ]; then
+    echo "FAIL: still running after $limit s; the last commands it ran:" >&2
+    tail -n 40 "$KESTRUN_TRACE" >&2 || true
+fi
 exit "$status"
