@@ -120,7 +120,7 @@ xdotool keyup Control_L
 wait_same_file "$level" "$scratch/expected.txt" || fail "Left Ctrl + S did not save the edits"
 
 if [ -x "$CLOSER" ]; then
-    "$CLOSER" "$id"
+    timeout -k 2 10 "$CLOSER" "$id"
     sleep 0.5
     kill -0 "$editor_pid" 2>/dev/null || fail "the close button ended the editor"
     focus_window "$id"

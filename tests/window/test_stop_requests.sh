@@ -70,7 +70,7 @@ TITLE="Kestrun 2"
 for request in INT:130 TERM:143 HUP:129; do
     start "$BUILD_DIR/kestrun"
     if [ "$request" = INT:130 ] && [ -x "$CLOSER" ]; then
-        "$CLOSER" "$win"
+        timeout -k 2 10 "$CLOSER" "$win"
         sleep 0.5
         kill -0 "$program_pid" 2>/dev/null || fail "the close button ended the game"
     fi

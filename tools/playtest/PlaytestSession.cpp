@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "common/SafeFileWriter.h"
+#include "common/StopSignals.h"
 #include "game/characters/Player.h"
 #include "game/media/AudioManager.h"
 #include "game/shell/FrameTime.h"
@@ -92,6 +93,9 @@ int PlaytestSession::run() {
     while (!finished) {
         frame();
     }
+    if (StopSignals::received() != 0) {
+        return StopSignals::exitStatus();
+    }
     return status;
 }
 
@@ -112,9 +116,12 @@ void PlaytestSession::frame() {
             startRun();
         }
     }
-    if (escapePressed) {
+    if (StopSignals::received() != 0 && leaveReason == nullptr) {
+        leaveReason = "stopped by a signal";
+    }
+    if (leaveReason != nullptr) {
         if (playing && !recordingWritten && setup.replay.empty()) {
-            writeRecording("left with Escape");
+            writeRecording(leaveReason);
         }
         finished = true;
     }
@@ -130,11 +137,16 @@ void PlaytestSession::pollKeyboard() {
     recorder.beforePoll(keys);
     SDL_Event event;
     while (SDL_PollEvent(&event)) {
+        if (event.type == SDL_QUIT && leaveReason == nullptr) {
+            leaveReason = "left by closing the window";
+        }
         if (event.type != SDL_KEYDOWN && event.type != SDL_KEYUP) {
             continue;
         }
         if (event.key.keysym.sym == SDLK_ESCAPE) {
-            escapePressed = escapePressed || event.type == SDL_KEYDOWN;
+            if (event.type == SDL_KEYDOWN && leaveReason == nullptr) {
+                leaveReason = "left with Escape";
+            }
             continue;
         }
         if (setup.replay.empty()) {

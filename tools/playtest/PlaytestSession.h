@@ -44,8 +44,9 @@ public:
     PlaytestSession& operator=(const PlaytestSession&) = delete;
 
     bool ok() const { return renderer != nullptr; }
-    // Plays until Escape (or the end of a watched replay); returns the exit
-    // status: 0 when played from the keyboard, else the watched run's outcome.
+    // Plays until Escape, the window's close button or a stop request (or the end
+    // of a watched replay); returns the exit status: 0 when played from the
+    // keyboard, the watched run's outcome, or 128 + the signal after a request.
     int run();
 
     // One frame of run(): wait for its due time, poll the keyboard, one step of
@@ -78,7 +79,9 @@ private:
     bool playing = true;
     bool finished = false;
     bool restartWanted = false;
-    bool escapePressed = false;
+    // Why the play-test is to end before the next frame (Escape, the close
+    // button, a stop request), or nullptr.
+    const char* leaveReason = nullptr;
     bool recordingWritten = false;
     int status = kCompleted;
     // The last end reported during the current step: the one the end screen shows.

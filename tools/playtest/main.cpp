@@ -9,6 +9,7 @@
 #include <fstream>
 
 #include "common/AssetFolder.h"
+#include "common/StopSignals.h"
 #include "common/VideoDriverCheck.h"
 #include "game/world/LevelFile.h"
 #include "tools/playtest/PlaytestOptions.h"
@@ -81,6 +82,9 @@ int main(int argc, char** argv) {
             return kUsage;
         }
     }
+    // Ctrl+C, kill and a closed terminal end the play-test as Escape does, the
+    // run so far recorded.
+    StopSignals::install();
     SDL_Init(SDL_INIT_AUDIO | SDL_INIT_VIDEO);
     if (const char* driver = VideoDriverCheck::invisibleDriver();
         driver != nullptr || SDL_GetCurrentVideoDriver() == nullptr) {
