@@ -21,6 +21,7 @@ constexpr int kWindowX = 250;
 constexpr int kWindowY = 50;
 constexpr double kStepSeconds = 0.016;
 constexpr double kFrameMilliseconds = 16.0;
+constexpr Uint32 kWaitSliceMilliseconds = 1;
 constexpr int kCompletedOutcome = 1;
 // A watched run's end screen stays this many frames (2 s) before the program ends.
 constexpr int kWatchEndFrames = 125;
@@ -100,8 +101,13 @@ int PlaytestSession::run() {
 }
 
 void PlaytestSession::frame() {
-    while (nextTickTime > static_cast<double>(SDL_GetTicks())) {
+    // The last picture is shown once, then the wait sleeps: a designer's
+    // machine keeps its cores while the play-test runs.
+    if (nextTickTime > static_cast<double>(SDL_GetTicks())) {
         present();
+    }
+    while (nextTickTime > static_cast<double>(SDL_GetTicks())) {
+        SDL_Delay(kWaitSliceMilliseconds);
     }
     deltaTime = kStepSeconds;
     SDL_RenderClear(renderer);
