@@ -40,6 +40,7 @@ start() {
         # it again.
         [ "$attempt" = 1 ] && grep -q 'no display to show it on' "$scratch/out.log" ||
             fail "no window titled '$TITLE': $(grep -v ALSA "$scratch/out.log")"
+        echo "note: $TITLE had no display on its first start; starting it once more" >&2
         wait_exit "$wrapper_pid" 10 >/dev/null || true
     done
     if [ "$TITLE" = "$EDITOR_TITLE" ]; then
