@@ -8,6 +8,7 @@
 
 #include "editor/EditorInput.h"
 #include "editor/LevelEditor.h"
+#include "tests/reliability/editor/EditingSession.h"
 #include "tests/reliability/support/AssetTree.h"
 #include "tests/reliability/support/MediaDamage.h"
 #include "tests/reliability/support/ResidentMemory.h"
@@ -30,17 +31,6 @@ const std::vector<std::string> kCellBitmaps = {
     "assets/sprites/dumbEnemy.bmp",  "assets/sprites/coin.bmp",
     "assets/sprites/healthPack.bmp", "assets/sprites/attackCharge.bmp",
 };
-
-// Pushes a left button press (down) or release at window pixel (x, y).
-void pushButton(bool down, int x, int y) {
-    SDL_Event event{};
-    event.type = down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
-    event.button.button = SDL_BUTTON_LEFT;
-    event.button.state = down ? SDL_PRESSED : SDL_RELEASED;
-    event.button.x = x;
-    event.button.y = y;
-    SDL_PushEvent(&event);
-}
 
 std::string damageName(const ::testing::TestParamInfo<Damage>& param) {
     return param.param.name;
@@ -66,10 +56,10 @@ TEST_P(DamagedBitmapsEditorTest, EditorStartsEditsAndSavesSayingNothing) {
         LevelEditor editor(input);
         ready = editor.isReady();
         // Pressed and released in one pass a click would be lost; the release comes later.
-        pushButton(true, 5, 5);
+        EditingSession::pushButton(true, 5, 5);
         for (int pass = 0; ready && pass < kPasses; ++pass) {
             editor.runLoopPass();
-            pushButton(false, 5, 5);
+            EditingSession::pushButton(false, 5, 5);
         }
     }
     SDL_Quit();
