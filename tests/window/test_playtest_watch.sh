@@ -9,7 +9,7 @@ launch "$BUILD_DIR/kestrun_playtest" assets/levels/level1.txt --watch tests/repl
     > "$out"
 pid=$LAUNCHED_PID
 wait_window "Kestrun 2 play-test: level1.txt" > /dev/null || fail "no play-test window"
-status=$(wait_exit "$pid" 60) || fail "the watched replay did not end"
+status=$(wait_exit "$pid" 90) || fail "the watched replay did not end"
 line=$(cat "$out")
 rm -f "$out"
 [ "$status" = "0" ] || fail "exit status $status: $line"
